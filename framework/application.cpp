@@ -1,0 +1,62 @@
+#include "framework/application.h"
+
+#include <QCoreApplication>
+
+namespace fw {
+namespace {
+
+std::shared_ptr<Application>& Registered() {
+    static std::shared_ptr<Application> application;
+    return application;
+}
+
+bool supportsHiDPI = false;
+
+}  // namespace
+
+const ClassRecord& Application::ClassInfo() {
+    static const ClassRecord record(
+        {.name = "Application", .super = &Object::ClassInfo(), .framework = true});
+    return record;
+}
+
+void Application::AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler) {
+    Deref(handler);
+    menuHandlers_.emplace_back(name, std::move(handler));
+}
+
+std::vector<std::shared_ptr<Delegate>> Application::MenuHandlers(std::string_view name) const {
+    std::vector<std::shared_ptr<Delegate>> found;
+    for (const auto& [entry, handler] : menuHandlers_) {
+        if (entry == name) {
+            found.push_back(handler);
+        }
+    }
+    return found;
+}
+
+void Application::x_SetVersionData(std::int64_t majorVersion, std::int64_t minorVersion,
+                                   std::int64_t bugVersion, std::int64_t nonReleaseVersion,
+                                   std::int64_t stageCode, const std::string& longVersion,
+                                   const std::string& shortVersion,
+                                   const std::string& packageInfo) {
+    version_ = {majorVersion, minorVersion, bugVersion,   nonReleaseVersion,
+                stageCode,    longVersion,  shortVersion, packageInfo};
+    QCoreApplication::setApplicationName(QString::fromStdString(packageInfo));
+    QCoreApplication::setApplicationVersion(
+        QString("%1.%2.%3").arg(majorVersion).arg(minorVersion).arg(bugVersion));
+}
+
+void Application::SetSupportsHiDPI(bool value) {
+    supportsHiDPI = value;
+}
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> application) {
+    Registered() = std::move(application);
+}
+
+std::shared_ptr<Application> GetAppObject() {
+    return Registered();
+}
+
+}  // namespace fw

@@ -1,0 +1,74 @@
+#include "framework/canvas.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "framework/picture.h"
+
+namespace fw {
+namespace {
+
+class CanvasWidget : public QWidget {
+  public:
+    explicit CanvasWidget(const Canvas& owner) : owner_(owner) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (const auto picture = owner_.Backdrop()) {
+            QPainter painter(this);
+            painter.drawImage(0, 0, picture->Image());
+        }
+    }
+
+  private:
+    const Canvas& owner_;
+};
+
+}  // namespace
+
+const ClassRecord& Canvas::ClassInfo() {
+    static const ClassRecord record({
+        .name = "Canvas",
+        .super = &RectControl::ClassInfo(),
+        .framework = true,
+        .events =
+            {
+                {"DoubleClick", "( {class}, Integer, Integer )"},
+                {"GotFocus", "( {class} )"},
+                {"LostFocus", "( {class} )"},
+                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+                {"MouseDrag", "( {class}, Integer, Integer )"},
+                {"MouseUp", "( {class}, Integer, Integer )"},
+                {"Paint", "( {class}, Graphics, Rect() )"},
+            },
+        .properties =
+            {
+                KeptProperty("AllowFocusRing", PropertyType::Boolean),
+                PropertyOf("AllowFocus", PropertyType::Boolean, &Canvas::SetAllowFocus),
+                KeptProperty("AllowTabs", PropertyType::Boolean),
+                KeptProperty("DoubleBuffer", PropertyType::Boolean),
+            },
+    });
+    return record;
+}
+
+void Canvas::Constructor() {
+    auto* widget = new CanvasWidget(*this);
+    // A click on the picture belongs to the window, which may hand over on it.
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetWidget(widget);
+}
+
+void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
+    backdrop_ = std::move(picture);
+    if (QWidget* widget = Widget()) {
+        widget->update();
+    }
+}
+
+void Canvas::SetAllowFocus(bool value) {
+    allowFocus_ = value;
+    ApplyFocusPolicy();
+}
+
+}  // namespace fw

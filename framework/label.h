@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "framework/text_control.h"
+
+class QLabel;
+
+namespace fw {
+
+// A line of text that the user cannot edit.
+class Label : public TextControl {
+  public:
+    static const ClassRecord& ClassInfo();
+    const ClassRecord& Record() const override { return ClassInfo(); }
+
+    void Constructor() override;
+
+    std::string Caption() const;
+    void SetCaption(const std::string& text);
+    // The same text as the caption.
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+    void SetMultiLine(bool value);
+    void SetSelectable(bool value);
+
+    QLabel* Shown() const;
+
+  protected:
+    void ApplyAlignment(int qtAlignment) override;
+    bool Focusable() const override { return false; }
+    void TextStyleApplied() override { FitText(); }
+    void GeometryChanged() override { FitText(); }
+
+  private:
+    // A one-line caption wider than its label is drawn a little smaller
+    // rather than cut off: the platform's interface font can be wider than
+    // the one the layout was drawn with.
+    void FitText();
+};
+
+}  // namespace fw

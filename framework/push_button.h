@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "framework/text_control.h"
+
+class QPushButton;
+
+namespace fw {
+
+// A push button. A mouse press on it runs its MouseDown hook first, with the
+// position of the press in the button; the hook's True keeps the press from
+// the button.
+class PushButton : public TextControl {
+  public:
+    static const ClassRecord& ClassInfo();
+    const ClassRecord& Record() const override { return ClassInfo(); }
+
+    enum Event { Action = 15, MouseDown = 18 };
+
+    void Constructor() override;
+
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+    void SetDefault(bool value);
+    void SetCancel(bool value);
+
+    QPushButton* Button() const;
+
+    bool HandleMouseDown(std::int64_t x, std::int64_t y) {
+        return CallHook<bool>(MouseDown, Self<PushButton>(), x, y).value_or(false);
+    }
+    void HandleAction() { CallVoidHook(Action, Self<PushButton>()); }
+};
+
+}  // namespace fw

@@ -1,0 +1,63 @@
+#include "framework/runtime.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "framework/window.h"
+
+namespace fw {
+namespace {
+
+std::unique_ptr<QApplication> application;
+std::optional<int> quitRequest;
+bool loopRunning = false;
+
+}  // namespace
+
+void RuntimeInit(int& argc, char** argv) {
+    if (!QCoreApplication::instance()) {
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    // The runtime decides itself when the application ends: a hidden window
+    // still counts as open.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void RuntimeRun() {
+    if (quitRequest) {
+        return;
+    }
+    loopRunning = true;
+    QCoreApplication::exec();
+    loopRunning = false;
+}
+
+void Quit(int code) {
+    if (!quitRequest) {
+        quitRequest = code;
+    }
+    if (loopRunning) {
+        QCoreApplication::exit(*quitRequest);
+    }
+}
+
+std::optional<int> QuitRequest() {
+    return quitRequest;
+}
+
+void ClearQuitRequest() {
+    quitRequest.reset();
+}
+
+int RuntimeExit() {
+    const int code = quitRequest.value_or(0);
+    // Windows hold Qt widgets: they go while Qt is still there.
+    ReleaseOpenWindows();
+    if (QCoreApplication::instance()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    application.reset();
+    return code;
+}
+
+}  // namespace fw

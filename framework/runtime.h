@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+
+namespace fw {
+
+// Brings up the runtime over Qt: the application instance, with the
+// process's arguments handed on unchanged.
+void RuntimeInit(int& argc, char** argv);
+
+// The event loop; returns when the application quits.
+void RuntimeRun();
+
+// Asks the application to end with `code`. Before the event loop runs, the
+// request makes RuntimeRun return at once. The first request's code stands.
+void Quit(int code = 0);
+
+// The code that the last Quit asked for, if any; tests watch it.
+std::optional<int> QuitRequest();
+void ClearQuitRequest();
+
+// The process's exit code: the code that quitting asked for, else 0.
+int RuntimeExit();
+
+}  // namespace fw

@@ -1,0 +1,105 @@
+#include "framework/slider.h"
+
+#include <QSlider>
+#include <algorithm>
+#include <limits>
+
+#include "framework/guard.h"
+
+namespace fw {
+namespace {
+
+int ToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+const ClassRecord& Slider::ClassInfo() {
+    static const ClassRecord record({
+        .name = "Slider",
+        .super = &RectControl::ClassInfo(),
+        .framework = true,
+        .events =
+            {
+                {"GotFocus", "( {class} )"},
+                {"LostFocus", "( {class} )"},
+                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+                {"MouseDrag", "( {class}, Integer, Integer )"},
+                {"MouseUp", "( {class}, Integer, Integer )"},
+                {"ValueChanged", "( {class} )"},
+            },
+        .properties =
+            {
+                PropertyOf("Value", PropertyType::Integer, &Slider::SetValue),
+                PropertyOf("MinimumValue", PropertyType::Integer, &Slider::SetMinimumValue),
+                PropertyOf("MaximumValue", PropertyType::Integer, &Slider::SetMaximumValue),
+                PropertyOf("LineStep", PropertyType::Integer, &Slider::SetLineStep),
+                PropertyOf("PageStep", PropertyType::Integer, &Slider::SetPageStep),
+                PropertyOf("AllowLiveScrolling", PropertyType::Boolean,
+                           &Slider::SetAllowLiveScrolling),
+                KeptProperty("TickMarkStyle", PropertyType::Integer),
+            },
+    });
+    return record;
+}
+
+void Slider::Constructor() {
+    auto* bar = new QSlider(Qt::Horizontal);
+    SetWidget(bar);
+    ApplyRange();
+    QObject::connect(bar, &QSlider::valueChanged, bar, [this](int value) {
+        value_ = value;
+        Guard([this] { HandleValueChanged(); });
+    });
+}
+
+QSlider* Slider::Bar() const {
+    return static_cast<QSlider*>(Widget());
+}
+
+std::int64_t Slider::Value() const {
+    const QSlider* bar = Bar();
+    return bar ? bar->value() : value_;
+}
+
+void Slider::SetValue(std::int64_t value) {
+    value_ = value;
+    ApplyRange();
+}
+
+void Slider::SetMinimumValue(std::int64_t value) {
+    minimum_ = value;
+    ApplyRange();
+}
+
+void Slider::SetMaximumValue(std::int64_t value) {
+    maximum_ = value;
+    ApplyRange();
+}
+
+void Slider::ApplyRange() {
+    QSlider* bar = Bar();
+    if (!bar) {
+        return;
+    }
+    CallQt([&] {
+        bar->setRange(ToInt(minimum_), ToInt(std::max(minimum_, maximum_)));
+        bar->setValue(ToInt(value_));
+    });
+}
+
+void Slider::SetLineStep(std::int64_t step) {
+    Bar()->setSingleStep(ToInt(step));
+}
+
+void Slider::SetPageStep(std::int64_t step) {
+    Bar()->setPageStep(ToInt(step));
+}
+
+void Slider::SetAllowLiveScrolling(bool value) {
+    Bar()->setTracking(value);
+}
+
+}  // namespace fw

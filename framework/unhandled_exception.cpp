@@ -1,0 +1,59 @@
+#include "framework/unhandled_exception.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <iostream>
+
+#include "framework/exceptions.h"
+#include "framework/runtime.h"
+
+namespace fw {
+namespace {
+
+std::function<void(std::exception_ptr)>& Handler() {
+    static std::function<void(std::exception_ptr)> handler;
+    return handler;
+}
+
+bool HasDisplay() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return false;
+    }
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
+}  // namespace
+
+std::string DescribeException(std::exception_ptr exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RuntimeException& e) {
+        return e.ClassName() + ": " + e.Message();
+    } catch (const std::exception& e) {
+        return std::string("std::exception: ") + e.what();
+    } catch (...) {
+        return "unknown exception";
+    }
+}
+
+void SetUnhandledExceptionHandler(std::function<void(std::exception_ptr)> handler) {
+    Handler() = std::move(handler);
+}
+
+void UnhandledException(std::exception_ptr exception) {
+    if (Handler()) {
+        Handler()(exception);
+        return;
+    }
+    const std::string text = DescribeException(exception);
+    std::cerr << "Nerq: unhandled exception: " << text << std::endl;
+    if (HasDisplay()) {
+        QMessageBox::critical(nullptr, "Nerq",
+                              QString::fromStdString("Unhandled exception\n\n" + text));
+    }
+    Quit(1);
+}
+
+}  // namespace fw

@@ -1,0 +1,378 @@
+#include "framework/window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "framework/guard.h"
+#include "framework/menu_bar.h"
+#include "framework/runtime.h"
+#include "framework/window_widget.h"
+
+namespace fw {
+namespace {
+
+std::vector<std::shared_ptr<Window>>& OpenList() {
+    static std::vector<std::shared_ptr<Window>> open;
+    return open;
+}
+
+// Closed windows whose last reference is released after the event that
+// closed them.
+std::vector<std::shared_ptr<Window>>& ClosingList() {
+    static std::vector<std::shared_ptr<Window>> closing;
+    return closing;
+}
+
+void Unregister(const Window* window) {
+    auto& open = OpenList();
+    auto it = std::find_if(open.begin(), open.end(), [window](const std::shared_ptr<Window>& w) {
+        return w.get() == window;
+    });
+    if (it == open.end()) {
+        return;
+    }
+    // The last reference may go while Qt is still inside this window's own
+    // close event: release it once the event is over.
+    ClosingList().push_back(std::move(*it));
+    open.erase(it);
+    QTimer::singleShot(0, [] { ClosingList().clear(); });
+}
+
+}  // namespace
+
+Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
+    ApplySize();
+    ApplyFlags();
+}
+
+Window::~Window() {
+    ReleaseControls();
+    if (widget_ && QCoreApplication::instance()) {
+        widget_->hide();
+        widget_.release()->deleteLater();
+    } else {
+        // Without Qt nothing can be deleted safely any more.
+        (void)widget_.release();
+    }
+}
+
+void Window::ReleaseControls() {
+    // Controls first: their widgets live inside the content area. A control's
+    // hooks hold the window only weakly, so this breaks no cycle.
+    std::vector<std::shared_ptr<Control>> controls = std::move(controls_);
+    controls_.clear();
+}
+
+const ClassRecord& Window::ClassInfo() {
+    static const ClassRecord record({
+        .name = "Window",
+        .super = &Object::ClassInfo(),
+        .framework = true,
+        .properties =
+            {
+                PropertyOf("Width", PropertyType::Integer, &Window::SetWidth),
+                PropertyOf("Height", PropertyType::Integer, &Window::SetHeight),
+                PropertyOf("MinimumWidth", PropertyType::Integer, &Window::SetMinimumWidth),
+                PropertyOf("MinimumHeight", PropertyType::Integer, &Window::SetMinimumHeight),
+                PropertyOf("MaximumWidth", PropertyType::Integer, &Window::SetMaximumWidth),
+                PropertyOf("MaximumHeight", PropertyType::Integer, &Window::SetMaximumHeight),
+                KeptProperty("Type", PropertyType::Integer),
+                PropertyOf("Title", PropertyType::String, &Window::SetTitle),
+                PropertyOf("HasCloseButton", PropertyType::Boolean, &Window::SetHasCloseButton),
+                PropertyOf("HasMaximizeButton", PropertyType::Boolean,
+                           &Window::SetHasMaximizeButton),
+                PropertyOf("HasMinimizeButton", PropertyType::Boolean,
+                           &Window::SetHasMinimizeButton),
+                KeptProperty("HasFullScreenButton", PropertyType::Boolean),
+                PropertyOf("Resizeable", PropertyType::Boolean, &Window::SetResizeable),
+                KeptProperty("Composite", PropertyType::Boolean),
+                KeptProperty("MacProcId", PropertyType::Integer),
+                KeptProperty("FullScreen", PropertyType::Boolean),
+                KeptProperty("DefaultLocation", PropertyType::Integer),
+                PropertyOf("Visible", PropertyType::Boolean, &Window::SetVisible),
+                PropertyOf("HasBackgroundColor", PropertyType::Boolean,
+                           &Window::SetHasBackgroundColor),
+                PropertyOf("BackgroundColor", PropertyType::Color, &Window::SetBackgroundColor),
+                PropertyOf("MenuBarVisible", PropertyType::Boolean, &Window::SetMenuBarVisible),
+                KeptProperty("LiveResize", PropertyType::Boolean),
+            },
+    });
+    return record;
+}
+
+QWidget* Window::Content() const {
+    return widget_ ? widget_->Content() : nullptr;
+}
+QWidget* Window::TopLevel() const {
+    return widget_.get();
+}
+
+void Window::Constructor() {
+    auto self = std::static_pointer_cast<Window>(shared_from_this());
+    open_ = true;
+    OpenList().push_back(self);
+    try {
+        RaiseClassEvent("Layout");
+        RaiseClassEvent("CreateControls");
+        RaiseClassEvent("AddMenuHandlers", {std::shared_ptr<Window>(self)});
+    } catch (...) {
+        // A window that could not be built is not left half-open.
+        open_ = false;
+        Unregister(this);
+        throw;
+    }
+    constructed_ = true;
+    if (visible_) {
+        Show();
+    }
+}
+
+void Window::Show() {
+    visible_ = true;
+    if (!widget_) {
+        return;
+    }
+    if (!placed_) {
+        placed_ = true;
+        widget_->adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = widget_->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            widget_->move(frame.topLeft());
+        }
+    }
+    CallQt([&] {
+        widget_->show();
+        if (QGuiApplication::platformName() != "offscreen") {
+            widget_->raise();
+        }
+        widget_->activateWindow();
+    });
+}
+
+void Window::Hide() {
+    visible_ = false;
+    if (widget_) {
+        CallQt([&] { widget_->hide(); });
+    }
+}
+
+void Window::Close() {
+    if (open_ && widget_) {
+        CallQt([&] { widget_->close(); });
+    }
+}
+
+void Window::HandleActivate() {
+    if (open_ && constructed_) {
+        RaiseClassEvent("Activate");
+    }
+}
+
+void Window::HandleClose() {
+    if (!open_) {
+        return;
+    }
+    RaiseClassEvent("Close");
+    open_ = false;
+    visible_ = false;
+    for (const auto& control : controls_) {
+        control->WindowClosed();
+    }
+    Unregister(this);
+    // A hidden window still counts as open; the application ends with the
+    // last open one.
+    if (OpenList().empty()) {
+        Quit(0);
+    }
+}
+
+bool Window::HandleKeyDown(const std::string& key) {
+    const std::any result = RaiseClassEvent("KeyDown", {key});
+    return result.has_value() && std::any_cast<bool>(result);
+}
+
+bool Window::HandleMouseDown(std::int64_t x, std::int64_t y) {
+    const std::any result = RaiseClassEvent("MouseDown", {x, y});
+    return result.has_value() && std::any_cast<bool>(result);
+}
+
+void Window::AddControl(const std::string& name, std::shared_ptr<Control> control) {
+    Deref(control);
+    if (ControlByName(name)) {
+        throw RuntimeException("the window already holds a control named \"" + name + "\"");
+    }
+    control->SetName(name);
+    controls_.push_back(control);
+    control->AttachTo(std::static_pointer_cast<Window>(shared_from_this()));
+}
+
+std::shared_ptr<Control> Window::ControlByName(std::string_view name) const {
+    for (const auto& control : controls_) {
+        if (control->Name() == name) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
+    menuBar_ = std::move(bar);
+    InstallMenuBar(*this);
+}
+
+void Window::SetMenuBarVisible(bool value) {
+    menuBarVisible_ = value;
+    InstallMenuBar(*this);
+}
+
+void Window::AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler) {
+    Deref(handler);
+    menuHandlers_.emplace_back(name, std::move(handler));
+}
+
+std::vector<std::shared_ptr<Delegate>> Window::MenuHandlers(std::string_view name) const {
+    std::vector<std::shared_ptr<Delegate>> found;
+    for (const auto& [entry, handler] : menuHandlers_) {
+        if (entry == name) {
+            found.push_back(handler);
+        }
+    }
+    return found;
+}
+
+void Window::PrepareMenus() {
+    RaiseClassEvent("EnableMenuItems");
+}
+
+void Window::SetWidth(std::int64_t value) {
+    width_ = value;
+    ApplySize();
+}
+void Window::SetHeight(std::int64_t value) {
+    height_ = value;
+    ApplySize();
+}
+void Window::SetMinimumWidth(std::int64_t value) {
+    minWidth_ = value;
+    ApplySize();
+}
+void Window::SetMinimumHeight(std::int64_t value) {
+    minHeight_ = value;
+    ApplySize();
+}
+void Window::SetMaximumWidth(std::int64_t value) {
+    maxWidth_ = value;
+    ApplySize();
+}
+void Window::SetMaximumHeight(std::int64_t value) {
+    maxHeight_ = value;
+    ApplySize();
+}
+void Window::SetResizeable(bool value) {
+    resizeable_ = value;
+    ApplySize();
+    ApplyFlags();
+}
+
+void Window::ApplySize() {
+    auto clamp = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000));
+    };
+    const QSize size(clamp(width_), clamp(height_));
+    widget_->SetContentSize(size, !resizeable_, QSize(clamp(minWidth_), clamp(minHeight_)),
+                            QSize(clamp(maxWidth_), clamp(maxHeight_)));
+}
+
+void Window::SetTitle(const std::string& title) {
+    title_ = title;
+    widget_->setWindowTitle(QString::fromStdString(title));
+}
+
+void Window::SetHasCloseButton(bool value) {
+    hasClose_ = value;
+    ApplyFlags();
+}
+void Window::SetHasMaximizeButton(bool value) {
+    hasMaximize_ = value;
+    ApplyFlags();
+}
+void Window::SetHasMinimizeButton(bool value) {
+    hasMinimize_ = value;
+    ApplyFlags();
+}
+
+void Window::ApplyFlags() {
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (hasClose_) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    if (hasMinimize_) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (hasMaximize_ && resizeable_) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    const bool shown = widget_->isVisible();
+    widget_->setWindowFlags(flags);
+    if (shown) {
+        widget_->show();
+    }
+}
+
+void Window::SetVisible(bool value) {
+    if (!constructed_) {
+        visible_ = value;
+        return;
+    }
+    value ? Show() : Hide();
+}
+
+void Window::SetHasBackgroundColor(bool value) {
+    hasBackground_ = value;
+    ApplyBackground();
+}
+
+void Window::SetBackgroundColor(Color color) {
+    background_ = color;
+    ApplyBackground();
+}
+
+void Window::ApplyBackground() {
+    QWidget* content = Content();
+    content->setAutoFillBackground(hasBackground_);
+    if (hasBackground_) {
+        QPalette palette = content->palette();
+        palette.setColor(QPalette::Window, ToQColor(background_));
+        content->setPalette(palette);
+    }
+}
+
+std::shared_ptr<Window> GetImplicitWindow(std::string_view className) {
+    for (const auto& window : OpenList()) {
+        if (window->IsOpen() && window->Record().Name() == className) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::shared_ptr<Window>> OpenWindows() {
+    return OpenList();
+}
+
+void ReleaseOpenWindows() {
+    std::vector<std::shared_ptr<Window>> open = std::move(OpenList());
+    OpenList().clear();
+    ClosingList().clear();
+    for (const auto& window : open) {
+        window->ReleaseControls();
+    }
+}
+
+}  // namespace fw

@@ -1,0 +1,85 @@
+#include "framework/window_widget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMouseEvent>
+
+#include "framework/guard.h"
+#include "framework/key_text.h"
+#include "framework/window.h"
+
+namespace fw {
+namespace {
+
+// The content area: the window's own clicks (those that no control took)
+// reach its MouseDown event in content coordinates.
+class ContentWidget : public QWidget {
+  public:
+    ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+    QSize sizeHint() const override { return size_; }
+    void SetHint(QSize size) {
+        size_ = size;
+        updateGeometry();
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPoint at = event->position().toPoint();
+        const bool consumed =
+            GuardOr<bool>(false, [&] { return owner_.HandleMouseDown(at.x(), at.y()); });
+        if (!consumed) {
+            QWidget::mousePressEvent(event);
+        }
+    }
+
+  private:
+    Window& owner_;
+    QSize size_{300, 300};
+};
+
+}  // namespace
+
+WindowWidget::WindowWidget(Window& owner)
+    : owner_(owner), content_(new ContentWidget(owner, this)) {
+    setCentralWidget(content_);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void WindowWidget::SetContentSize(QSize size, bool fixed, QSize minimum, QSize maximum) {
+    auto* content = static_cast<ContentWidget*>(content_);
+    content->SetHint(size);
+    if (fixed) {
+        content->setFixedSize(size);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        content->setMinimumSize(minimum);
+        content->setMaximumSize(maximum);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        content->resize(size);
+        resize(sizeHint());
+    }
+}
+
+bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        Guard([&] { owner_.HandleActivate(); });
+    }
+    return QMainWindow::event(event);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    Guard([&] { owner_.HandleClose(); });
+    event->accept();
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<std::string> key = TypedKeyText(*event);
+    const bool consumed = key && GuardOr<bool>(false, [&] { return owner_.HandleKeyDown(*key); });
+    if (!consumed) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+}  // namespace fw

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/control.h"
+#include "framework/delegate.h"
+#include "framework/object.h"
+#include "framework/set_properties.h"
+#include "framework/window.h"
+
+// The steps by which every window of the program makes its controls, in the
+// same order for each control: create it, add it to the window under its
+// name, look it up by that name, set what is set in code, apply its stored
+// layout values; its hooks are attached afterwards (HookEvent), so that the
+// layout values run none of the window's handlers.
+
+// Looks a control up by name and checks its class; Nil when there is none.
+template <class T>
+std::shared_ptr<T> ControlOf(fw::Window& window, const std::string& name) {
+    return fw::RuntimeCheckCast<T>(window.ControlByName(name));
+}
+
+template <class T>
+void MakeControl(fw::Window& window, const std::string& name, const std::string& stream,
+                 const std::function<void(T&)>& setInCode = {}) {
+    {
+        std::shared_ptr<T> created = window.New<T>();
+        created->Constructor();
+        window.AddControl(name, created);
+    }
+    std::shared_ptr<T> control = ControlOf<T>(window, name);
+    if (setInCode) {
+        setInCode(fw::Deref(control));
+        control = ControlOf<T>(window, name);
+    }
+    fw::SetProperties(control, stream);
+}
+
+// Binds `method` of the window to event `eventIndex` of its control `name`.
+template <class W, class C, class R, class... A>
+void HookEvent(W& window, const std::string& name, int eventIndex, R (W::*method)(A...),
+               const std::string& signature) {
+    const std::shared_ptr<C> control = ControlOf<C>(window, name);
+    const auto target = std::static_pointer_cast<W>(window.shared_from_this());
+    fw::RuntimeAddEventHandler(control, eventIndex,
+                               fw::RuntimeCreateDelegate(method, target, signature));
+}

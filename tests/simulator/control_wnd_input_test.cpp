@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+
+#include "framework/beep.h"
+#include "tests/support/simulator_fixture.h"
+
+namespace {
+
+using Input = SimulatorTest;
+
+TEST_F(Input, KeyFiltersBeepAtRefusedKeysAndLeaveTheFieldAlone) {
+    struct Case {
+        const char* field;
+        Qt::Key key;
+        char text;  // 0: the key's own text
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"r", Qt::Key_A, 'a', false},     {"n", Qt::Key_A, 'a', false},
+        {"r", Qt::Key_Minus, '-', false}, {"n", Qt::Key_Minus, '-', false},
+        {"r", Qt::Key_Space, ' ', false}, {"n", Qt::Key_Space, ' ', false},
+        {"r", Qt::Key_Comma, ',', false}, {"n", Qt::Key_Comma, ',', false},
+        {"r", Qt::Key_Period, '.', true}, {"n", Qt::Key_Period, '.', false},
+        {"r", Qt::Key_5, '5', true},      {"n", Qt::Key_7, '7', true},
+        {"r", Qt::Key_Return, 0, false},  {"n", Qt::Key_Escape, 0, false},
+        {"r", Qt::Key_F2, 0, true},       {"n", Qt::Key_F2, 0, true},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* edit = std::string(c.field) == "r" ? rEdit() : nEdit();
+        edit->setText("");
+        const auto beeps = fw::BeepCount();
+        if (c.text) {
+            QTest::keyClick(edit, c.text);
+        } else {
+            QTest::keyClick(edit, c.key);
+        }
+        SCOPED_TRACE(std::string(c.field) + " field, key " + std::to_string(c.key));
+        const bool changed = !edit->text().isEmpty();
+        EXPECT_EQ(fw::BeepCount() - beeps, c.accepted ? 0 : 1);
+        if (!c.accepted) {
+            EXPECT_FALSE(changed);
+        }
+    }
+}
+
+TEST_F(Input, BackspaceAndTabPassWithoutBeep) {
+    Type(rEdit(), ".5");
+    auto beeps = fw::BeepCount();
+    rEdit()->setFocus();
+    QTest::keyClick(rEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(rEdit()->text(), ".");
+    QTest::keyClick(rEdit(), Qt::Key_Tab);
+    EXPECT_EQ(fw::BeepCount(), beeps);
+}
+
+TEST_F(Input, CursorKeysAndShortcutsAreNotTypedKeys) {
+    Type(nEdit(), "123");
+    const auto beeps = fw::BeepCount();
+    nEdit()->setFocus();
+    QTest::keyClick(nEdit(), Qt::Key_Left);
+    QTest::keyClick(nEdit(), Qt::Key_Home);
+    QTest::keyClick(nEdit(), Qt::Key_Delete);
+    EXPECT_EQ(nEdit()->text(), "23");
+    QTest::keyClick(nEdit(), Qt::Key_A, Qt::ControlModifier);  // select all
+    EXPECT_EQ(nEdit()->selectedText(), "23");
+    EXPECT_EQ(fw::BeepCount(), beeps);
+}
+
+TEST_F(Input, TypedRAndNGiveTheWorkedReadOuts) {
+    Type(nEdit(), "20");
+    Type(rEdit(), ".5");
+    EXPECT_EQ(T(), "2.45");
+    EXPECT_EQ(P(), ".02477");
+    EXPECT_EQ(CI(), "+.074 to +.772");
+    EXPECT_EQ(Z(), "0.549");
+    EXPECT_DOUBLE_EQ(window->r, 0.5);
+    EXPECT_EQ(window->N, 20);
+}
+
+TEST_F(Input, RAboveTheRangeIsHeldAndWrittenBack) {
+    Type(nEdit(), "10");
+    window->doIts = 0;
+    const auto beeps = fw::BeepCount();
+    Type(rEdit(), "2");
+    EXPECT_EQ(rEdit()->text(), ".99999");
+    EXPECT_DOUBLE_EQ(window->r, 0.99999);
+    EXPECT_EQ(window->doIts, 2);  // the nested run and the outer run
+    EXPECT_DOUBLE_EQ(window->lastDoItR, 0.99999);
+    EXPECT_EQ(T(), "632.45");
+    EXPECT_EQ(P(), ".00001");
+    EXPECT_EQ(CI(), "+1.000 to +1.000");
+    EXPECT_EQ(Z(), "6.103");
+    EXPECT_EQ(fw::BeepCount(), beeps);
+}
+
+TEST_F(Input, RBelowTheRangeIsHeldAtZero) {
+    Type(nEdit(), "20");
+    window->doIts = 0;
+    // Typing cannot give a negative r (the minus sign is refused); the
+    // program's own text can.
+    window->rEdit()->SetText("-0.4");
+    EXPECT_EQ(rEdit()->text(), ".000");
+    EXPECT_DOUBLE_EQ(window->r, 0);
+    EXPECT_EQ(window->doIts, 2);
+    EXPECT_EQ(T(), ".00");
+    EXPECT_EQ(P(), ".99999");
+    EXPECT_EQ(CI(), "-.443 to +.443");
+    EXPECT_EQ(Z(), "0.000");
+}
+
+TEST_F(Input, NBelowFourBeepsAndShowsTheHintButStillComputes) {
+    Type(rEdit(), ".5");
+    const auto beeps = fw::BeepCount();
+    Type(nEdit(), "3");
+    EXPECT_EQ(fw::BeepCount() - beeps, 1);
+    EXPECT_TRUE(window->nText()->Visible());
+    EXPECT_EQ(T(), ".00");
+    EXPECT_EQ(P(), ".99999");
+    EXPECT_EQ(CI(), "-1.000 to NaN");
+
+    Clear(nEdit());  // an empty field reads as 0: one more beep
+    const auto before = fw::BeepCount();
+    Type(nEdit(), "4");
+    EXPECT_EQ(fw::BeepCount(), before);
+    EXPECT_FALSE(window->nText()->Visible());
+    EXPECT_EQ(P(), ".50000");
+}
+
+TEST_F(Input, NAboveAThousandBeepsOnceAndEmptiesTheReadOuts) {
+    Type(rEdit(), ".3");
+    Type(nEdit(), "200");
+    ASSERT_EQ(P(), ".00002");
+    const double t = window->t, p = window->p;
+    const auto beeps = fw::BeepCount();
+    Type(nEdit(), "0");  // 2000
+    EXPECT_EQ(fw::BeepCount() - beeps, 1);
+    EXPECT_TRUE(window->nText()->Visible());
+    EXPECT_EQ(T(), "");
+    EXPECT_EQ(P(), "");
+    EXPECT_EQ(CI(), "");
+    EXPECT_EQ(Z(), "0.310");  // untouched
+    EXPECT_DOUBLE_EQ(window->t, t);
+    EXPECT_DOUBLE_EQ(window->p, p);
+
+    // Each r step computes twice, so it beeps twice.
+    const auto stepBeeps = fw::BeepCount();
+    QTest::keyClick(rSlider(), Qt::Key_Right);
+    EXPECT_EQ(fw::BeepCount() - stepBeeps, 2);
+}
+
+TEST_F(Input, RSliderWritesTheFieldAndComputesTwice) {
+    Type(nEdit(), "20");
+    window->doIts = 0;
+    const int before = nSlider()->value();
+    rSlider()->setValue(37);
+    EXPECT_EQ(rEdit()->text(), ".370");
+    EXPECT_DOUBLE_EQ(window->r, 0.37);
+    EXPECT_EQ(window->doIts, 2);
+    EXPECT_EQ(Z(), "0.388");
+    EXPECT_EQ(nSlider()->value(), before);
+
+    window->doIts = 0;
+    QTest::keyClick(rSlider(), Qt::Key_Right);
+    EXPECT_EQ(rEdit()->text(), ".380");
+    EXPECT_EQ(window->doIts, 2);
+}
+
+TEST_F(Input, NSliderWritesTheFieldAndComputesTwice) {
+    Type(rEdit(), ".01");
+    Type(nEdit(), "3");
+    ASSERT_TRUE(window->nText()->Visible());
+    window->doIts = 0;
+    QTest::keyClick(nSlider(), Qt::Key_End);
+    EXPECT_EQ(nSlider()->value(), 1000);
+    EXPECT_EQ(nEdit()->text(), "1000");
+    EXPECT_EQ(window->N, 1000);
+    EXPECT_EQ(window->doIts, 2);
+    EXPECT_FALSE(window->nText()->Visible());
+    EXPECT_EQ(T(), ".32");
+    EXPECT_EQ(P(), ".75212");
+    EXPECT_EQ(CI(), "-.052 to +.072");
+}
+
+TEST_F(Input, TypingMovesNoSlider) {
+    Type(rEdit(), ".75");
+    Type(nEdit(), "500");
+    EXPECT_EQ(rSlider()->value(), 0);
+    EXPECT_EQ(nSlider()->value(), 4);
+}
+
+TEST_F(Input, TheNArgumentOfDoItIsNotUsed) {
+    Type(rEdit(), ".5");
+    Type(nEdit(), "20");
+    window->DoIt(0.5, 7);
+    EXPECT_EQ(P(), ".02477");
+}
+
+TEST_F(Input, TheCharacterLimitHoldsForTypingOnly) {
+    Type(nEdit(), "12345");
+    EXPECT_EQ(nEdit()->text(), "1234");
+    Type(rEdit(), ".12345");
+    EXPECT_EQ(rEdit()->text(), ".123");
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "framework/runtime.h"
+
+// Every test program brings the runtime up on Qt's offscreen platform, so the
+// tests drive real widgets without a display.
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    fw::RuntimeInit(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    fw::RuntimeExit();
+    return result;
+}

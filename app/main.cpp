@@ -1,9 +1,12 @@
+#include "app/startup.h"
 #include "framework/runtime.h"
-#include "simulator/control_wnd_accessor.h"
+#include "framework/startup.h"
 
+// The process entry: the runtime gets the process's arguments unchanged.
 int main(int argc, char** argv) {
     fw::RuntimeInit(argc, argv);
-    ControlWnd::ControlWnd();
-    fw::RuntimeRun();
+    fw::RuntimePerformInitializers();
+    Main();
+    fw::RuntimePerformFinalizers();
     return fw::RuntimeExit();
 }

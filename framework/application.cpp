@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "framework/startup.h"
+
 namespace fw {
 namespace {
 
@@ -20,8 +22,14 @@ const ClassRecord& Application::ClassInfo() {
     return record;
 }
 
+void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
+    Trace("Application.SetMenuBar");
+    menuBar_ = std::move(bar);
+}
+
 void Application::AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler) {
     Deref(handler);
+    Trace("Application.AddMenuHandler " + name);
     menuHandlers_.emplace_back(name, std::move(handler));
 }
 
@@ -40,6 +48,7 @@ void Application::x_SetVersionData(std::int64_t majorVersion, std::int64_t minor
                                    std::int64_t stageCode, const std::string& longVersion,
                                    const std::string& shortVersion,
                                    const std::string& packageInfo) {
+    Trace("Application.SetVersionData");
     version_ = {majorVersion, minorVersion, bugVersion,   nonReleaseVersion,
                 stageCode,    longVersion,  shortVersion, packageInfo};
     QCoreApplication::setApplicationName(QString::fromStdString(packageInfo));
@@ -52,6 +61,7 @@ void Application::SetSupportsHiDPI(bool value) {
 }
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application) {
+    Trace("RuntimeRegisterAppObject " + (application ? application->Record().Name() : "Nil"));
     Registered() = std::move(application);
 }
 

@@ -24,7 +24,7 @@ class Application : public Object {
     void Constructor() {}
 
     std::shared_ptr<fw::MenuBar> MenuBar() const { return menuBar_; }
-    void SetMenuBar(std::shared_ptr<fw::MenuBar> bar) { menuBar_ = std::move(bar); }
+    void SetMenuBar(std::shared_ptr<fw::MenuBar> bar);
 
     void AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler);
     std::vector<std::shared_ptr<Delegate>> MenuHandlers(std::string_view name) const;
@@ -43,6 +43,7 @@ class Application : public Object {
 
     // High-resolution display support, switched on at start-up.
     static void SetSupportsHiDPI(bool value);
+    static bool SupportsHiDPI();
 
   private:
     std::shared_ptr<fw::MenuBar> menuBar_;

@@ -22,7 +22,7 @@ class Canvas : public RectControl {
     void SetAllowFocus(bool value);
 
   protected:
-    bool Focusable() const override { return TabStop() && allowFocus_; }
+    bool Focusable() const override { return allowFocus_; }
 
   private:
     std::shared_ptr<Picture> backdrop_;

@@ -1,5 +1,7 @@
 #include "framework/object.h"
 
+#include "framework/startup.h"
+
 namespace fw {
 
 const ClassRecord& Object::ClassInfo() {
@@ -70,6 +72,7 @@ void SetObjectCreationObserver(std::function<void(const ClassRecord&)> observer)
 }
 
 void NotifyObjectCreation(const ClassRecord& record) {
+    Trace("New " + record.Name());
     if (CreationObserver()) {
         CreationObserver()(record);
     }

@@ -131,7 +131,9 @@ void RectControl::SetTabStop(bool tabStop) {
 
 void RectControl::ApplyFocusPolicy() {
     if (QWidget* widget = Widget()) {
-        widget->setFocusPolicy(Focusable() ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setFocusPolicy(!Focusable() ? Qt::NoFocus
+                               : tabStop_   ? Qt::StrongFocus
+                                            : Qt::ClickFocus);
     }
 }
 

@@ -56,8 +56,9 @@ class RectControl : public Control {
   protected:
     // Takes ownership of the control's widget.
     void SetWidget(QWidget* widget);
-    // Whether the widget can take the keyboard focus at all.
-    virtual bool Focusable() const { return tabStop_; }
+    // Whether the widget can take the keyboard focus at all; TabStop then
+    // says whether Tab reaches it or only a click.
+    virtual bool Focusable() const { return true; }
     void ApplyFocusPolicy();
     // After the widget got its place and size.
     virtual void GeometryChanged() {}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "framework/startup.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -15,6 +16,7 @@ bool loopRunning = false;
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
+    Trace("RuntimeInit");
     if (!QCoreApplication::instance()) {
         application = std::make_unique<QApplication>(argc, argv);
     }
@@ -27,6 +29,7 @@ void RuntimeRun() {
     if (quitRequest) {
         return;
     }
+    Trace("RuntimeRun");
     loopRunning = true;
     QCoreApplication::exec();
     loopRunning = false;
@@ -50,6 +53,7 @@ void ClearQuitRequest() {
 }
 
 int RuntimeExit() {
+    Trace("RuntimeExit");
     const int code = quitRequest.value_or(0);
     // Windows hold Qt widgets: they go while Qt is still there.
     ReleaseOpenWindows();

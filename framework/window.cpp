@@ -9,7 +9,9 @@
 
 #include "framework/guard.h"
 #include "framework/menu_bar.h"
+#include "framework/pane_child.h"
 #include "framework/runtime.h"
+#include "framework/startup.h"
 #include "framework/window_widget.h"
 
 namespace fw {
@@ -51,6 +53,9 @@ Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
 
 Window::~Window() {
     ReleaseControls();
+    if (widget_) {
+        widget_->Detach();
+    }
     if (widget_ && QCoreApplication::instance()) {
         widget_->hide();
         widget_.release()->deleteLater();
@@ -113,6 +118,7 @@ QWidget* Window::TopLevel() const {
 
 void Window::Constructor() {
     auto self = std::static_pointer_cast<Window>(shared_from_this());
+    Trace("Window.Constructor " + Record().Name());
     open_ = true;
     OpenList().push_back(self);
     try {
@@ -208,7 +214,11 @@ void Window::AddControl(const std::string& name, std::shared_ptr<Control> contro
     }
     control->SetName(name);
     controls_.push_back(control);
-    control->AttachTo(std::static_pointer_cast<Window>(shared_from_this()));
+    const auto self = std::static_pointer_cast<Window>(shared_from_this());
+    control->AttachTo(self);
+    if (auto* child = dynamic_cast<PaneChild*>(control.get())) {
+        child->SetWindow(self);
+    }
 }
 
 std::shared_ptr<Control> Window::ControlByName(std::string_view name) const {

@@ -16,7 +16,8 @@ namespace {
 // reach its MouseDown event in content coordinates.
 class ContentWidget : public QWidget {
   public:
-    ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+    ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), owner_(&owner) {}
+    void Detach() { owner_ = nullptr; }
 
     QSize sizeHint() const override { return size_; }
     void SetHint(QSize size) {
@@ -28,21 +29,21 @@ class ContentWidget : public QWidget {
     void mousePressEvent(QMouseEvent* event) override {
         const QPoint at = event->position().toPoint();
         const bool consumed =
-            GuardOr<bool>(false, [&] { return owner_.HandleMouseDown(at.x(), at.y()); });
+            owner_ && GuardOr<bool>(false, [&] { return owner_->HandleMouseDown(at.x(), at.y()); });
         if (!consumed) {
             QWidget::mousePressEvent(event);
         }
     }
 
   private:
-    Window& owner_;
+    Window* owner_;
     QSize size_{300, 300};
 };
 
 }  // namespace
 
 WindowWidget::WindowWidget(Window& owner)
-    : owner_(owner), content_(new ContentWidget(owner, this)) {
+    : owner_(&owner), content_(new ContentWidget(owner, this)) {
     setCentralWidget(content_);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -62,21 +63,29 @@ void WindowWidget::SetContentSize(QSize size, bool fixed, QSize minimum, QSize m
     }
 }
 
+void WindowWidget::Detach() {
+    owner_ = nullptr;
+    static_cast<ContentWidget*>(content_)->Detach();
+}
+
 bool WindowWidget::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        Guard([&] { owner_.HandleActivate(); });
+    if (owner_ && event->type() == QEvent::WindowActivate) {
+        Guard([&] { owner_->HandleActivate(); });
     }
     return QMainWindow::event(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
-    Guard([&] { owner_.HandleClose(); });
+    if (owner_) {
+        Guard([&] { owner_->HandleClose(); });
+    }
     event->accept();
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
     const std::optional<std::string> key = TypedKeyText(*event);
-    const bool consumed = key && GuardOr<bool>(false, [&] { return owner_.HandleKeyDown(*key); });
+    const bool consumed =
+        owner_ && key && GuardOr<bool>(false, [&] { return owner_->HandleKeyDown(*key); });
     if (!consumed) {
         QMainWindow::keyPressEvent(event);
     }

@@ -13,6 +13,9 @@ class WindowWidget : public QMainWindow {
     explicit WindowWidget(Window& owner);
 
     QWidget* Content() const { return content_; }
+    // The Window goes before its widget, which Qt deletes later: from then on
+    // the widget passes nothing on.
+    void Detach();
     void SetContentSize(QSize size, bool fixed, QSize minimum, QSize maximum);
 
   protected:
@@ -21,7 +24,7 @@ class WindowWidget : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    Window& owner_;
+    Window* owner_;
     QWidget* content_;
 };
 

@@ -14,7 +14,11 @@ const fw::ClassRecord& ControlWnd::ClassInfo() {
         .super = &fw::Window::ClassInfo(),
         .handlers =
             {
+                {"Activate", fw::HandlerOf(&ControlWnd::Event_Activate)},
+                {"AddMenuHandlers", fw::HandlerOf(&ControlWnd::AddMenuHandlers)},
+                {"Close", fw::HandlerOf(&ControlWnd::Event_Close)},
                 {"CreateControls", fw::HandlerOf(&ControlWnd::CreateControls)},
+                {"EnableMenuItems", fw::HandlerOf(&ControlWnd::Event_EnableMenuItems)},
                 {"Layout", fw::HandlerOf(&ControlWnd::Layout)},
             },
     });
@@ -77,6 +81,9 @@ void ControlWnd::CreateControls0() {
     MakeControl<Label>(*this, "StaticText8", stream("StaticText8"));
     MakeControl<TextField>(*this, "zFld", stream("zFld"));
     MakeControl<PushButton>(*this, "Qbtn", stream("Qbtn"));
+    HookEvent<ControlWnd, PushButton>(*this, "Qbtn", PushButton::MouseDown,
+                                      &ControlWnd::Qbtn_MouseDown,
+                                      "( PushButton, Integer, Integer ) as Boolean");
     MakeControl<Rectangle>(*this, "Rectangle3", stream("Rectangle3"));
     MakeControl<Label>(*this, "StaticText5", stream("StaticText5"));
     MakeControl<Label>(*this, "StaticText1", stream("StaticText1"));

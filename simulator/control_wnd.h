@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/menu_item_accessors.h"
 #include "framework/canvas.h"
 #include "framework/label.h"
 #include "framework/menu_item.h"
@@ -18,7 +19,7 @@ namespace ControlWnd {
 
 // The simulator's main window: the r and N fields with their sliders, Fisher's
 // z, the t, p and confidence-interval read-outs, and the "?" button.
-class ControlWnd : public fw::Window {
+class ControlWnd : public fw::Window, public MenuItemAccessors {
   public:
     static const fw::ClassRecord& ClassInfo();
     const fw::ClassRecord& Record() const override { return ClassInfo(); }
@@ -59,6 +60,16 @@ class ControlWnd : public fw::Window {
     virtual bool nEdit_KeyDown(std::shared_ptr<fw::TextField> field, std::string key);
     virtual void rSlider_ValueChanged(std::shared_ptr<fw::Slider> slider);
     virtual void nSlider_ValueChanged(std::shared_ptr<fw::Slider> slider);
+    virtual bool Qbtn_MouseDown(std::shared_ptr<fw::PushButton> button, std::int64_t x,
+                                std::int64_t y);
+
+    // Window events and menu handlers.
+    virtual void AddMenuHandlers(std::shared_ptr<fw::Window> window);
+    virtual void Event_Close();
+    virtual void Event_Activate();
+    virtual void Event_EnableMenuItems();
+    virtual bool DescriptionMenuItem_Action();
+    virtual bool AboutZOP_Action();
 
     // Computes and shows t, p and the interval for r and the N of the N field.
     virtual void DoIt(double r, std::int64_t n);
@@ -72,7 +83,13 @@ class ControlWnd : public fw::Window {
 
     bool IsEventImplemented(const std::string& eventName);
 
+  protected:
+    std::shared_ptr<fw::MenuBar> AccessedBar() const override { return MenuBar(); }
+
   private:
+    // Whether the window has been activated before.
+    bool activated_ = false;
+
     template <class T>
     std::shared_ptr<T> Find(const char* name);
 };

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "framework/control.h"
 #include "framework/delegate.h"
@@ -22,18 +23,20 @@ std::shared_ptr<T> ControlOf(fw::Window& window, const std::string& name) {
     return fw::RuntimeCheckCast<T>(window.ControlByName(name));
 }
 
-template <class T>
+// T is the class made; Checked the class the control is checked against
+// when it is looked up again.
+template <class T, class Checked = T>
 void MakeControl(fw::Window& window, const std::string& name, const std::string& stream,
-                 const std::function<void(T&)>& setInCode = {}) {
+                 const std::type_identity_t<std::function<void(Checked&)>>& setInCode = {}) {
     {
         std::shared_ptr<T> created = window.New<T>();
         created->Constructor();
         window.AddControl(name, created);
     }
-    std::shared_ptr<T> control = ControlOf<T>(window, name);
+    std::shared_ptr<Checked> control = ControlOf<Checked>(window, name);
     if (setInCode) {
         setInCode(fw::Deref(control));
-        control = ControlOf<T>(window, name);
+        control = ControlOf<Checked>(window, name);
     }
     fw::SetProperties(control, stream);
 }

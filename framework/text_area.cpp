@@ -1,0 +1,103 @@
+#include "framework/text_area.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "framework/color_value.h"
+#include "framework/guard.h"
+
+namespace fw {
+
+const ClassRecord& TextArea::ClassInfo() {
+    static const ClassRecord record({
+        .name = "TextArea",
+        .super = &TextControl::ClassInfo(),
+        .framework = true,
+        .events =
+            {
+                {"GotFocus", "( {class} )"},
+                {"LostFocus", "( {class} )"},
+                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+                {"MouseDrag", "( {class}, Integer, Integer )"},
+                {"MouseUp", "( {class}, Integer, Integer )"},
+                {"SelChange", "( {class} )"},
+                {"TextChange", "( {class} )"},
+            },
+        .properties =
+            {
+                PropertyOf("BackgroundColor", PropertyType::Color, &TextArea::SetBackgroundColor),
+                PropertyOf("HasBorder", PropertyType::Boolean, &TextArea::SetHasBorder),
+                KeptProperty("Format", PropertyType::String),
+                KeptProperty("HideSelection", PropertyType::Boolean),
+                KeptProperty("LineHeight", PropertyType::Double),
+                KeptProperty("LineSpacing", PropertyType::Double),
+                PropertyOf("MultiLine", PropertyType::Boolean, &TextArea::SetMultiLine),
+                PropertyOf("HasHorizontalScrollbar", PropertyType::Boolean,
+                           &TextArea::SetHasHorizontalScrollbar),
+                PropertyOf("HasVerticalScrollbar", PropertyType::Boolean,
+                           &TextArea::SetHasVerticalScrollbar),
+                KeptProperty("AllowStyledText", PropertyType::Boolean),
+                KeptProperty("AllowFocusRing", PropertyType::Boolean),
+                PropertyOf("Value", PropertyType::String, &TextArea::SetText),
+                KeptProperty("AllowTabs", PropertyType::Boolean),
+                KeptProperty("AllowSpellChecking", PropertyType::Boolean),
+                KeptProperty("MaximumCharactersAllowed", PropertyType::Integer),
+                KeptProperty("ValidationMask", PropertyType::String),
+                PropertyOf("ReadOnly", PropertyType::Boolean, &TextArea::SetReadOnly),
+                KeptProperty("DataSource", PropertyType::String),
+                KeptProperty("DataField", PropertyType::String),
+            },
+    });
+    return record;
+}
+
+void TextArea::Constructor() {
+    auto* area = new QPlainTextEdit;
+    area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    SetWidget(area);
+    ApplyTextStyle();
+}
+
+QPlainTextEdit* TextArea::Area() const {
+    return static_cast<QPlainTextEdit*>(Widget());
+}
+
+void TextArea::SetText(const std::string& text) {
+    text_ = text;
+    QString shown = QString::fromStdString(text);
+    shown.replace("\r\n", "\n");
+    shown.replace('\r', '\n');
+    CallQt([&] { Area()->setPlainText(shown); });
+}
+
+void TextArea::SetReadOnly(bool value) {
+    readOnly_ = value;
+    Area()->setReadOnly(value);
+    // Read-only text can still be selected, by mouse and keyboard, to copy it.
+    Area()->setTextInteractionFlags(value ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                          : Qt::TextEditorInteraction);
+}
+
+void TextArea::SetBackgroundColor(Color color) {
+    QPalette palette = Area()->palette();
+    palette.setColor(QPalette::Base, ToQColor(color));
+    Area()->setPalette(palette);
+}
+
+void TextArea::SetHasBorder(bool value) {
+    Area()->setFrameShape(value ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TextArea::SetMultiLine(bool value) {
+    Area()->setLineWrapMode(value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TextArea::SetHasHorizontalScrollbar(bool value) {
+    Area()->setHorizontalScrollBarPolicy(value ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void TextArea::SetHasVerticalScrollbar(bool value) {
+    Area()->setVerticalScrollBarPolicy(value ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace fw

@@ -1,0 +1,93 @@
+#include "framework/timer.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+
+#include "framework/guard.h"
+
+namespace fw {
+
+Timer::Timer() : timer_(std::make_unique<QTimer>()) {
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] {
+        if (runMode_ == Single) {
+            timer_->stop();
+        }
+        Guard([this] { CallAction(); });
+    });
+}
+
+Timer::~Timer() = default;
+
+const ClassRecord& Timer::ClassInfo() {
+    // A timer is no drawn control: its event table is its own, Action first.
+    static const ClassRecord record({
+        .name = "Timer",
+        .super = &Object::ClassInfo(),
+        .framework = true,
+        .events = {{"Action", "( {class} )"}},
+        .properties =
+            {
+                PropertyOf("RunMode", PropertyType::Integer, &Timer::SetRunMode),
+                PropertyOf("Period", PropertyType::Integer, &Timer::SetPeriod),
+            },
+    });
+    return record;
+}
+
+void Timer::addActionNotificationReceiver(
+    const std::shared_ptr<ActionNotificationReceiver>& receiver) {
+    if (!receiver) {
+        throw NilObjectException("a Nil action receiver");
+    }
+    receivers_.push_back(receiver);
+}
+
+void Timer::removeActionNotificationReceiver(
+    const std::shared_ptr<ActionNotificationReceiver>& receiver) {
+    std::erase_if(receivers_, [&](const std::weak_ptr<ActionNotificationReceiver>& entry) {
+        const auto held = entry.lock();
+        return !held || held == receiver;
+    });
+}
+
+void Timer::CallAction() {
+    CallVoidHook(Action, Self<Timer>());
+    const auto receivers = receivers_;
+    for (const auto& entry : receivers) {
+        if (const auto receiver = entry.lock()) {
+            receiver->PerformAction();
+        }
+    }
+}
+
+void Timer::Reset() {
+    timer_->stop();
+    if (runMode_ == Single || runMode_ == Multiple) {
+        const std::int64_t period =
+            std::clamp<std::int64_t>(period_, 0, std::numeric_limits<int>::max());
+        timer_->setSingleShot(runMode_ == Single);
+        timer_->start(static_cast<int>(period));
+    }
+}
+
+void Timer::SetRunMode(std::int64_t mode) {
+    runMode_ = mode;
+    Reset();
+}
+
+void Timer::SetPeriod(std::int64_t period) {
+    period_ = period;
+    Reset();
+}
+
+bool Timer::Counting() const {
+    return timer_->isActive();
+}
+
+void Timer::WindowClosed() {
+    timer_->stop();
+    runMode_ = Off;
+}
+
+}  // namespace fw

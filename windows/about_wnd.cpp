@@ -1,0 +1,98 @@
+#include "windows/about_wnd.h"
+
+#include "app/chart_small.h"
+#include "framework/set_properties.h"
+#include "simulator/control_wnd_accessor.h"
+#include "simulator/window_construction.h"
+#include "windows/about_wnd_streams.h"
+#include "windows/wrapper_timer1.h"
+
+namespace AboutWnd {
+
+const fw::ClassRecord& AboutWnd::ClassInfo() {
+    static const fw::ClassRecord record({
+        .name = "AboutWnd.AboutWnd",
+        .super = &fw::Window::ClassInfo(),
+        .handlers =
+            {
+                {"CreateControls", fw::HandlerOf(&AboutWnd::CreateControls)},
+                {"KeyDown", fw::HandlerOf(&AboutWnd::Event_KeyDown)},
+                {"Layout", fw::HandlerOf(&AboutWnd::Layout)},
+                {"MouseDown", fw::HandlerOf(&AboutWnd::Event_MouseDown)},
+            },
+    });
+    return record;
+}
+
+std::shared_ptr<class AboutWnd> AboutWnd() {
+    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+    if (!window) {
+        auto created = fw::RuntimeNewObject<class AboutWnd>();
+        created->Constructor();
+        window = created;
+    }
+    return fw::RuntimeCheckCast<class AboutWnd>(window);
+}
+
+std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class AboutWnd>& window) {
+    return window;
+}
+
+void AboutWnd::Layout() {
+    fw::SetProperties(shared_from_this(), AboutWndWindowStream());
+}
+
+void AboutWnd::CreateControls() {
+    CreateControls0();
+}
+
+void AboutWnd::CreateControls0() {
+    MakeControl<fw::Label>(*this, "StaticText5", AboutWndControlStream("StaticText5"));
+    MakeControl<fw::Canvas>(
+        *this, "Canvas1", AboutWndControlStream("Canvas1"),
+        [](fw::Canvas& canvas) { canvas.SetBackdrop(x_ChartSmall::ChartSmall()); });
+    MakeControl<fw::Label>(*this, "StaticText1", AboutWndControlStream("StaticText1"));
+    MakeControl<wrapper_Timer1, fw::Timer>(*this, "Timer1", AboutWndControlStream("Timer1"));
+    HookEvent<AboutWnd, fw::Timer>(*this, "Timer1", fw::Timer::Action, &AboutWnd::Timer1_Action,
+                                   "( Timer )");
+}
+
+std::shared_ptr<fw::Label> AboutWnd::StaticText5() {
+    return ControlOf<fw::Label>(*this, "StaticText5");
+}
+std::shared_ptr<fw::Canvas> AboutWnd::Canvas1() {
+    return ControlOf<fw::Canvas>(*this, "Canvas1");
+}
+std::shared_ptr<fw::Label> AboutWnd::StaticText1() {
+    return ControlOf<fw::Label>(*this, "StaticText1");
+}
+std::shared_ptr<fw::Timer> AboutWnd::Timer1() {
+    return ControlOf<fw::Timer>(*this, "Timer1");
+}
+
+void AboutWnd::HandOver() {
+    fw::Deref(AsWindow(::AboutWnd::AboutWnd())).Hide();
+    fw::Deref(ControlWnd::AsWindow(ControlWnd::ControlWnd())).Show();
+}
+
+// The timer is not stopped by an early hand-over: when it acts later it hands
+// over once more, which hides the hidden splash and shows the shown simulator.
+void AboutWnd::Timer1_Action(std::shared_ptr<fw::Timer>) {
+    HandOver();
+}
+
+bool AboutWnd::Event_KeyDown(std::string) {
+    HandOver();
+    return false;
+}
+
+bool AboutWnd::Event_MouseDown(std::int64_t, std::int64_t) {
+    HandOver();
+    return false;
+}
+
+bool AboutWnd::IsEventImplemented(const std::string& eventName) {
+    return fw::RuntimeIsEventHandled(shared_from_this(), "AboutWnd.AboutWnd", eventName, true);
+}
+
+}  // namespace AboutWnd

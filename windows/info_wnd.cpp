@@ -1,0 +1,63 @@
+#include "windows/info_wnd.h"
+
+#include "app/menu_accessor.h"
+#include "framework/set_properties.h"
+#include "simulator/window_construction.h"
+#include "windows/info_wnd_streams.h"
+
+namespace InfoWnd {
+
+const fw::ClassRecord& InfoWnd::ClassInfo() {
+    static const fw::ClassRecord record({
+        .name = "InfoWnd.InfoWnd",
+        .super = &fw::Window::ClassInfo(),
+        .handlers =
+            {
+                {"CreateControls", fw::HandlerOf(&InfoWnd::CreateControls)},
+                {"EnableMenuItems", fw::HandlerOf(&InfoWnd::Event_EnableMenuItems)},
+                {"Layout", fw::HandlerOf(&InfoWnd::Layout)},
+            },
+    });
+    return record;
+}
+
+std::shared_ptr<class InfoWnd> InfoWnd() {
+    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow("InfoWnd.InfoWnd");
+    if (!window) {
+        auto created = fw::RuntimeNewObject<class InfoWnd>();
+        created->Constructor();
+        window = created;
+    }
+    return fw::RuntimeCheckCast<class InfoWnd>(window);
+}
+
+std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class InfoWnd>& window) {
+    return window;
+}
+
+void InfoWnd::Layout() {
+    SetMenuBar(Menu::AsMenuBar(Menu::Menu()));
+    fw::SetProperties(shared_from_this(), InfoWndWindowStream());
+}
+
+void InfoWnd::CreateControls() {
+    CreateControls0();
+}
+
+void InfoWnd::CreateControls0() {
+    MakeControl<fw::TextArea>(*this, "StaticText1", InfoWndTextAreaStream());
+}
+
+std::shared_ptr<fw::TextArea> InfoWnd::StaticText1() {
+    return ControlOf<fw::TextArea>(*this, "StaticText1");
+}
+
+void InfoWnd::Event_EnableMenuItems() {
+    fw::Deref(EditCopy()).SetEnabled(true);
+}
+
+bool InfoWnd::IsEventImplemented(const std::string& eventName) {
+    return fw::RuntimeIsEventHandled(shared_from_this(), "InfoWnd.InfoWnd", eventName, true);
+}
+
+}  // namespace InfoWnd

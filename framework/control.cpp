@@ -1,5 +1,7 @@
 #include "framework/control.h"
 
+#include "framework/startup.h"
+
 namespace fw {
 
 const ClassRecord& Control::ClassInfo() {
@@ -39,7 +41,9 @@ std::shared_ptr<Delegate> Control::EventDelegate(int index) const {
 
 void RuntimeAddEventHandler(const std::shared_ptr<Control>& control, int eventIndex,
                             std::shared_ptr<Delegate> delegate) {
-    Deref(control).AddEventHandler(eventIndex, std::move(delegate));
+    Deref(control).AddEventHandler(eventIndex, delegate);
+    Trace("AddEventHandler " + control->Name() + " " + std::to_string(eventIndex) + " " +
+          delegate->Signature());
 }
 
 }  // namespace fw

@@ -3,6 +3,7 @@
 #include <QSlider>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "framework/guard.h"
 
@@ -50,7 +51,11 @@ void Slider::Constructor() {
     SetWidget(bar);
     ApplyRange();
     QObject::connect(bar, &QSlider::valueChanged, bar, [this](int value) {
-        value_ = value;
+        // Qt holding the position within a range that is still being set is
+        // no new position asked for: a later, wider range must still reach it.
+        if (!applyingRange_) {
+            value_ = value;
+        }
         Guard([this] { HandleValueChanged(); });
     });
 }
@@ -84,10 +89,17 @@ void Slider::ApplyRange() {
     if (!bar) {
         return;
     }
-    CallQt([&] {
-        bar->setRange(ToInt(minimum_), ToInt(std::max(minimum_, maximum_)));
-        bar->setValue(ToInt(value_));
-    });
+    const bool outer = std::exchange(applyingRange_, true);
+    try {
+        CallQt([&] {
+            bar->setRange(ToInt(minimum_), ToInt(std::max(minimum_, maximum_)));
+            bar->setValue(ToInt(value_));
+        });
+    } catch (...) {
+        applyingRange_ = outer;
+        throw;
+    }
+    applyingRange_ = outer;
 }
 
 void Slider::SetLineStep(std::int64_t step) {

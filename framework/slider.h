@@ -40,6 +40,7 @@ class Slider : public RectControl {
     // its range (as the layout does) is not lost to the default range.
     std::int64_t value_ = 0;
     std::int64_t minimum_ = 0, maximum_ = 100;
+    bool applyingRange_ = false;
 };
 
 }  // namespace fw

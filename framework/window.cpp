@@ -242,6 +242,7 @@ void Window::SetMenuBarVisible(bool value) {
 
 void Window::AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler) {
     Deref(handler);
+    Trace("Window.AddMenuHandler " + Record().Name() + " " + name);
     menuHandlers_.emplace_back(name, std::move(handler));
 }
 

@@ -1,6 +1,9 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <memory>
 
 #include "framework/startup.h"
@@ -23,6 +26,15 @@ void RuntimeInit(int& argc, char** argv) {
     // The runtime decides itself when the application ends: a hidden window
     // still counts as open.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The application icon: every image in the resources' icons folder, one
+    // per size.
+    QIcon icon;
+    for (const QFileInfo& file : QDir(":/icons").entryInfoList(QDir::Files, QDir::Name)) {
+        icon.addFile(file.filePath());
+    }
+    if (!icon.isNull()) {
+        QApplication::setWindowIcon(icon);
+    }
 }
 
 void RuntimeRun() {

@@ -8,14 +8,18 @@ namespace ControlWnd {
 
 void ControlWnd::Event_Activate() {
     fw::Deref(AboutWnd::AsWindow(AboutWnd::AboutWnd())).Hide();
-    // The stored values start from what the new window shows, empty fields;
-    // later activations leave them, so the read-outs stay those of the r and
-    // N that the fields show when the user comes back from another window.
+    // The stored values are reset once, at the first activation, and only
+    // while both fields are still empty, where the reset agrees with what the
+    // window shows. Later activations, or a first one after input reached the
+    // window (a slider turned by the mouse wheel before the window was ever
+    // active), leave them: the read-outs always belong to the fields shown.
     if (!activated_) {
         activated_ = true;
-        N = 4;
-        t = 0;
-        r = 0;
+        if (fw::Deref(rEdit()).Text().empty() && fw::Deref(nEdit()).Text().empty()) {
+            N = 4;
+            t = 0;
+            r = 0;
+        }
     }
 }
 

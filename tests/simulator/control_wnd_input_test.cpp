@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
@@ -202,6 +203,24 @@ TEST_F(Input, TheCharacterLimitHoldsForTypingOnly) {
     EXPECT_EQ(nEdit()->text(), "1234");
     Type(rEdit(), ".12345");
     EXPECT_EQ(rEdit()->text(), ".123");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Input, AFirstActivationAfterInputKeepsTheStoredR) {
+    // The mouse wheel can turn a slider of a window that was never active.
+    ASSERT_FALSE(fw::GetImplicitWindow("AboutWnd.AboutWnd")) << "the window was active already";
+    rSlider()->setValue(50);
+    Type(nEdit(), "20");
+    QApplication::setActiveWindow(window->TopLevel());
+    QCoreApplication::processEvents();
+    // The activation hid the splash window, making one first.
+    ASSERT_TRUE(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+    QTest::keyClick(nSlider(), Qt::Key_Right);  // N 5
+    EXPECT_DOUBLE_EQ(window->r, 0.5);
+    EXPECT_EQ(P(), ".39100");
 }
 
 }  // namespace

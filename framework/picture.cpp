@@ -1,6 +1,8 @@
 #include "framework/picture.h"
 
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 
 namespace fw {
 namespace {
@@ -45,7 +47,15 @@ std::shared_ptr<Picture> RuntimeGetPictureFromResourceManager(std::string_view n
         name.find('\\') != std::string_view::npos) {
         return nullptr;
     }
-    QImage image(":/" + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    // Read from the opened file, not by file name: by name Qt would also try
+    // the name with image suffixes added, so "ChartSmall" would find
+    // "ChartSmall.jpg".
+    QFile file(":/" + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return nullptr;
+    }
+    QImageReader reader(&file);
+    const QImage image = reader.read();
     if (image.isNull()) {
         return nullptr;
     }

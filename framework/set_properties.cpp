@@ -1,12 +1,17 @@
 #include "framework/set_properties.h"
 
 #include "framework/property_stream.h"
+#include "framework/rect_control.h"
 
 namespace fw {
 
 void SetProperties(const std::shared_ptr<Object>& object, std::string_view stream) {
     Object& target = Deref(object);
     const ClassRecord& record = target.Record();
+    if (const auto* control = dynamic_cast<const RectControl*>(&target); control && !control->Widget()) {
+        throw RuntimeException("the " + record.Name() +
+                               " is not constructed yet: its Constructor has not run");
+    }
     const std::vector<PropertyEntry> entries =
         ReadPropertyStream(stream, [&record](std::string_view key) -> std::optional<PropertyType> {
             if (const PropertyDecl* property = record.FindProperty(key)) {

@@ -5,16 +5,30 @@
 #include <QSlider>
 #include <QTest>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/beep.h"
 #include "framework/label.h"
 #include "framework/runtime.h"
 #include "framework/slider.h"
+#include "framework/startup.h"
 #include "framework/text_field.h"
 #include "framework/window.h"
 #include "simulator/control_wnd.h"
+
+// Closes every open window, the splash that an activation makes included, and
+// lets the closing finish, so that no window, and no splash timer that would
+// hand over to a new simulator, reaches the next test.
+inline void CloseEveryWindow() {
+    for (const auto& open : fw::OpenWindows()) {
+        open->Close();
+    }
+    QTest::qWait(0);
+    fw::ClearQuitRequest();
+}
 
 // A simulator window that counts its DoIt runs, built the way the accessor
 // builds one, and closed again after each test.
@@ -32,14 +46,22 @@ class CountingControlWnd : public ControlWnd::ControlWnd {
 class SimulatorTest : public testing::Test {
   protected:
     void SetUp() override {
+        beepsBeforeBuild = fw::BeepCount();
+        // What the runtime did while building the window, for the tests of
+        // its construction order.
+        struct TraceScope {
+            explicit TraceScope(std::vector<std::string>& lines) {
+                fw::SetRuntimeTrace([&lines](const std::string& line) { lines.push_back(line); });
+            }
+            ~TraceScope() { fw::SetRuntimeTrace({}); }
+        } trace(buildTrace);
         window = fw::RuntimeNewObject<CountingControlWnd>();
         window->Constructor();
     }
     void TearDown() override {
         window->Close();
         window.reset();
-        fw::ClearQuitRequest();
-        QTest::qWait(0);
+        CloseEveryWindow();
     }
 
     QLineEdit* Edit(const std::shared_ptr<fw::TextField>& field) const { return field->Edit(); }
@@ -62,4 +84,6 @@ class SimulatorTest : public testing::Test {
     std::string Z() const { return window->zFld()->Text(); }
 
     std::shared_ptr<CountingControlWnd> window;
+    std::int64_t beepsBeforeBuild = 0;
+    std::vector<std::string> buildTrace;
 };

@@ -22,6 +22,12 @@ std::vector<std::shared_ptr<Window>>& OpenList() {
     return open;
 }
 
+// The window that was activated last while on screen.
+std::weak_ptr<Window>& LastActive() {
+    static std::weak_ptr<Window> last;
+    return last;
+}
+
 // Closed windows whose last reference is released after the event that
 // closed them.
 std::vector<std::shared_ptr<Window>>& ClosingList() {
@@ -174,6 +180,19 @@ void Window::Close() {
 }
 
 void Window::HandleActivate() {
+    if (!widget_->isVisible()) {
+        // Shown and hidden again within one event, as the simulator does with
+        // a new About window: the activation that showing asked for comes
+        // after the hide. Left alone it would keep the keyboard on a window
+        // that is not there; it goes back to the window that had it.
+        const std::shared_ptr<Window> previous = LastActive().lock();
+        if (previous && previous.get() != this && previous->IsOpen() && previous->widget_ &&
+            previous->widget_->isVisible()) {
+            previous->widget_->activateWindow();
+        }
+        return;
+    }
+    LastActive() = std::static_pointer_cast<Window>(shared_from_this());
     if (open_ && constructed_) {
         RaiseClassEvent("Activate");
     }
@@ -294,9 +313,11 @@ void Window::ApplySize() {
     auto clamp = [](std::int64_t v) {
         return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000));
     };
+    // A maximum of 0 sets no maximum.
+    const auto maximum = [&](std::int64_t v) { return v <= 0 ? 32000 : clamp(v); };
     const QSize size(clamp(width_), clamp(height_));
     widget_->SetContentSize(size, !resizeable_, QSize(clamp(minWidth_), clamp(minHeight_)),
-                            QSize(clamp(maxWidth_), clamp(maxHeight_)));
+                            QSize(maximum(maxWidth_), maximum(maxHeight_)));
 }
 
 void Window::SetTitle(const std::string& title) {

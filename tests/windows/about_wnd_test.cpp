@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include "framework/canvas.h"
+#include "framework/label.h"
+#include "framework/timer.h"
+#include "simulator/control_wnd.h"
+#include "tests/support/window_fixture.h"
+#include "windows/about_wnd.h"
+#include "windows/wrapper_timer1.h"
+
+namespace {
+
+using Splash = WindowsTest;
+using AboutWindow = class AboutWnd::AboutWnd;
+
+std::shared_ptr<fw::Window> Simulator() {
+    return fw::GetImplicitWindow("ControlWnd.ControlWnd");
+}
+
+// Sends a press and its release to `target`, as the windowing system hands
+// them to a widget; whether the press ended accepted, that is, consumed.
+bool PressAndRelease(QWidget* target, QEvent::Type press, QEvent::Type release,
+                     const std::function<std::unique_ptr<QEvent>(QEvent::Type)>& make) {
+    const std::unique_ptr<QEvent> down = make(press);
+    QApplication::sendEvent(target, down.get());
+    const bool consumed = down->isAccepted();
+    const std::unique_ptr<QEvent> up = make(release);
+    QApplication::sendEvent(target, up.get());
+    return consumed;
+}
+
+bool Key(QWidget* target, Qt::Key key, const QString& text) {
+    return PressAndRelease(target, QEvent::KeyPress, QEvent::KeyRelease, [&](QEvent::Type type) {
+        return std::make_unique<QKeyEvent>(type, key, Qt::NoModifier, text);
+    });
+}
+
+bool Click(QWidget* target, QPoint at) {
+    return PressAndRelease(
+        target, QEvent::MouseButtonPress, QEvent::MouseButtonRelease, [&](QEvent::Type type) {
+            const bool down = type == QEvent::MouseButtonPress;
+            return std::make_unique<QMouseEvent>(
+                type, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::LeftButton,
+                down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        });
+}
+
+QPoint Centre(QWidget* widget) {
+    return widget->rect().center();
+}
+
+// Splash built at start: shown, the simulator not yet there; with no input
+// it gives way to the simulator about four seconds later and stays open,
+// hidden, as the one About window.
+TEST_F(Splash, WithoutInputHandsOverAfterFourSeconds) {
+    QElapsedTimer clock;
+    clock.start();
+    const auto about = AboutWnd::AboutWnd();
+    ASSERT_TRUE(Shown(about));
+    EXPECT_TRUE(about->Timer1()->Counting());
+    EXPECT_FALSE(Simulator());
+
+    QTest::qWait(3000);
+    EXPECT_TRUE(Shown(about)) << "handed over early";
+    EXPECT_FALSE(Simulator());
+
+    ASSERT_TRUE(WaitUntil([] { return Shown(Simulator()); }, 3000));
+    EXPECT_GE(clock.elapsed(), 3700);
+    EXPECT_FALSE(about->TopLevel()->isVisible());
+    EXPECT_TRUE(about->IsOpen());
+    EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), about);
+    EXPECT_FALSE(about->Timer1()->Counting());
+}
+
+TEST_F(Splash, KeyOrClickHandsOverAtOnceAndIsNotConsumed) {
+    struct Case {
+        const char* what;
+        std::function<bool(AboutWindow&)> input;  // true: consumed
+    };
+    const Case cases[] = {
+        {"letter key on the window",
+         [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_A, "a"); }},
+        {"space on the window",
+         [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Space, " "); }},
+        {"return on the window",
+         [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Return, "\r"); }},
+        {"escape on the window",
+         [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Escape, "\x1b"); }},
+        {"click on the chart",
+         [](AboutWindow& w) {
+             QWidget* canvas = w.Canvas1()->Widget();
+             return Click(canvas, Centre(canvas));
+         }},
+        {"click on the product name",
+         [](AboutWindow& w) {
+             QWidget* label = w.StaticText1()->Widget();
+             return Click(label, Centre(label));
+         }},
+        {"click on the notice",
+         [](AboutWindow& w) {
+             QWidget* label = w.StaticText5()->Widget();
+             return Click(label, Centre(label));
+         }},
+        {"click on the bare ground",
+         [](AboutWindow& w) { return Click(w.Content(), QPoint(20, 100)); }},
+    };
+    const auto about = AboutWnd::AboutWnd();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The simulator's activation after the last hand-over hides the
+        // splash: let it pass before the splash comes back.
+        QTest::qWait(0);
+        about->Show();
+        ASSERT_TRUE(
+            WaitUntil([&] { return QApplication::activeWindow() == about->TopLevel(); }, 2000));
+        ASSERT_TRUE(Shown(about));
+        EXPECT_FALSE(c.input(*about));
+        EXPECT_FALSE(about->TopLevel()->isVisible());
+        EXPECT_TRUE(Shown(Simulator()));
+        EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), about);
+    }
+}
+
+// The About window is the splash shown again. Once its timer has run,
+// nothing hides it by time: only a key or click in it, or the simulator
+// becoming active.
+TEST_F(Splash, AboutShowsTheSameWindowWhichStaysUntilInputOrActivation) {
+    const auto about = AboutWnd::AboutWnd();
+    ASSERT_TRUE(WaitUntil([] { return Shown(Simulator()); }, 6000));
+    const auto simulator = Simulator();
+    ASSERT_FALSE(about->Timer1()->Counting());
+
+    struct Case {
+        const char* what;
+        int aboutItem;  // the Window menu holds two "About Nerq" entries
+        std::function<void()> putAway;
+    };
+    const Case cases[] = {
+        {"a key in it", 0, [&] { QTest::keyClick(about->TopLevel(), Qt::Key_X); }},
+        {"a click on its chart", 1,
+         [&] { QTest::mouseClick(about->Canvas1()->Widget(), Qt::LeftButton); }},
+        {"a click on its name", 0,
+         [&] { QTest::mouseClick(about->StaticText1()->Widget(), Qt::LeftButton); }},
+        {"the simulator activated", 1, [&] { ASSERT_TRUE(Activate(*simulator)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTest::qWait(0);
+        ASSERT_TRUE(Choose(*simulator, "Window", "About Nerq", c.aboutItem));
+        ASSERT_TRUE(
+            WaitUntil([&] { return QApplication::activeWindow() == about->TopLevel(); }, 2000));
+        EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), about) << "a second About window";
+        EXPECT_EQ(fw::OpenWindows().size(), 2u);
+        QTest::qWait(300);
+        EXPECT_TRUE(Shown(about)) << "went away by itself";
+
+        c.putAway();
+        EXPECT_FALSE(about->TopLevel()->isVisible());
+        EXPECT_TRUE(about->IsOpen());
+        EXPECT_TRUE(Shown(simulator));
+    }
+}
+
+// A closed About window is gone: the next About builds a new one, whose own
+// timer hands over to the simulator four seconds later.
+TEST_F(Splash, AboutAfterCloseBuildsANewWindowThatHandsOverByItself) {
+    const auto first = AboutWnd::AboutWnd();
+    QTest::keyClick(first->TopLevel(), Qt::Key_Space);
+    const auto simulator = Simulator();
+    ASSERT_TRUE(Shown(simulator));
+    ASSERT_TRUE(Activate(*simulator));
+
+    ASSERT_TRUE(Choose(*simulator, "Window", "About Nerq", 1));
+    ASSERT_TRUE(Shown(first));
+    // In front, as when the user reaches for its close button.
+    ASSERT_TRUE(Activate(*first));
+    first->TopLevel()->close();
+    QTest::qWait(0);
+    EXPECT_FALSE(first->IsOpen());
+    EXPECT_FALSE(first->Timer1()->Counting()) << "a closed window's timer would hand over again";
+    EXPECT_FALSE(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+    EXPECT_FALSE(fw::QuitRequest()) << "the simulator is still open";
+
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(Choose(*simulator, "Window", "About Nerq", 0));
+    const auto second = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+    ASSERT_TRUE(Shown(second));
+    EXPECT_NE(second, first);
+    ASSERT_TRUE(
+        WaitUntil([&] { return QApplication::activeWindow() == second->TopLevel(); }, 2000));
+
+    ASSERT_TRUE(WaitUntil([&] { return !second->TopLevel()->isVisible(); }, 6000));
+    EXPECT_GE(clock.elapsed(), 3700);
+    EXPECT_TRUE(Shown(simulator));
+    EXPECT_EQ(Simulator(), simulator);
+    EXPECT_TRUE(
+        WaitUntil([&] { return QApplication::activeWindow() == simulator->TopLevel(); }, 2000));
+}
+
+// The timer knows the window that holds it without keeping it alive.
+TEST_F(Splash, TimerKnowsItsWindowOnlyWhileTheWindowLives) {
+    std::shared_ptr<AboutWnd::wrapper_Timer1> timer;
+    {
+        const auto about = AboutWnd::AboutWnd();
+        timer = std::dynamic_pointer_cast<AboutWnd::wrapper_Timer1>(about->Timer1());
+        ASSERT_TRUE(timer);
+        EXPECT_EQ(timer->Window(), about);
+        about->TopLevel()->close();
+    }
+    QTest::qWait(0);
+    EXPECT_FALSE(timer->Window());
+    EXPECT_FALSE(timer->Counting());
+}
+
+}  // namespace

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "framework/menu_item.h"
+#include "framework/apple_menu_item.h"
 
 class HandleAboutMenu;
 

@@ -1,5 +1,8 @@
 #include "app/menu.h"
 
+#include "framework/apple_menu_item.h"
+#include "framework/quit_menu_item.h"
+
 #include <string>
 
 namespace Menu {

@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "framework/apple_menu_item.h"
 #include "framework/menu_bar.h"
 #include "framework/menu_item.h"
+#include "framework/quit_menu_item.h"
 
 // The nineteen accessors through which a window that shows the shared menu
 // bar reaches its entries by name; each looks its entry up in the window's

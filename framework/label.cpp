@@ -11,9 +11,7 @@ const ClassRecord& Label::ClassInfo() {
         .name = "Label",
         .super = &TextControl::ClassInfo(),
         .framework = true,
-        .events = {{"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                   {"MouseDrag", "( {class}, Integer, Integer )"},
-                   {"MouseUp", "( {class}, Integer, Integer )"}},
+        .events = MouseEvents(),
         .properties =
             {
                 PropertyOf("MultiLine", PropertyType::Boolean, &Label::SetMultiLine),

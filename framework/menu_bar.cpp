@@ -13,6 +13,7 @@
 
 #include "framework/application.h"
 #include "framework/guard.h"
+#include "framework/quit_menu_item.h"
 #include "framework/runtime.h"
 #include "framework/window.h"
 

@@ -10,18 +10,6 @@ const ClassRecord& MenuItem::ClassInfo() {
     return record;
 }
 
-const ClassRecord& QuitMenuItem::ClassInfo() {
-    static const ClassRecord record(
-        {.name = "QuitMenuItem", .super = &MenuItem::ClassInfo(), .framework = true});
-    return record;
-}
-
-const ClassRecord& AppleMenuItem::ClassInfo() {
-    static const ClassRecord record(
-        {.name = "AppleMenuItem", .super = &MenuItem::ClassInfo(), .framework = true});
-    return record;
-}
-
 void MenuItem::SetCommandKey(const std::string& key) {
     commandKey_ = key;
     commandKeyWritten_ = true;

@@ -57,18 +57,4 @@ class MenuItem : public Object {
     std::vector<std::shared_ptr<MenuItem>> children_;
 };
 
-// The entry that ends the application when chosen, without a handler.
-class QuitMenuItem : public MenuItem {
-  public:
-    static const ClassRecord& ClassInfo();
-    const ClassRecord& Record() const override { return ClassInfo(); }
-};
-
-// An entry that belongs with the application rather than with a window.
-class AppleMenuItem : public MenuItem {
-  public:
-    static const ClassRecord& ClassInfo();
-    const ClassRecord& Record() const override { return ClassInfo(); }
-};
-
 }  // namespace fw

@@ -11,6 +11,21 @@ struct RectControl::WidgetHolder {
     QPointer<QWidget> widget;
 };
 
+std::vector<EventDecl> MouseEvents(std::vector<EventDecl> own) {
+    std::vector<EventDecl> events = {{"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+                                     {"MouseDrag", "( {class}, Integer, Integer )"},
+                                     {"MouseUp", "( {class}, Integer, Integer )"}};
+    events.insert(events.end(), own.begin(), own.end());
+    return events;
+}
+
+std::vector<EventDecl> FocusAndMouseEvents(std::vector<EventDecl> own) {
+    std::vector<EventDecl> events = {{"GotFocus", "( {class} )"}, {"LostFocus", "( {class} )"}};
+    const std::vector<EventDecl> mouse = MouseEvents(std::move(own));
+    events.insert(events.end(), mouse.begin(), mouse.end());
+    return events;
+}
+
 RectControl::RectControl() = default;
 
 RectControl::~RectControl() {

@@ -2,12 +2,18 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/control.h"
 
 class QWidget;
 
 namespace fw {
+
+// The events that the drawn controls share, in their table order, followed
+// by a class's own.
+std::vector<EventDecl> MouseEvents(std::vector<EventDecl> own = {});
+std::vector<EventDecl> FocusAndMouseEvents(std::vector<EventDecl> own = {});
 
 // A control with a place on its window: position and size in window
 // coordinates, locks, tab order, visibility and enabling, all on the Qt

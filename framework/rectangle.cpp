@@ -47,9 +47,7 @@ const ClassRecord& Rectangle::ClassInfo() {
         .name = "Rectangle",
         .super = &RectControl::ClassInfo(),
         .framework = true,
-        .events = {{"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                   {"MouseDrag", "( {class}, Integer, Integer )"},
-                   {"MouseUp", "( {class}, Integer, Integer )"}},
+        .events = MouseEvents(),
         .properties =
             {
                 PropertyOf("BorderThickness", PropertyType::Double, &Rectangle::SetBorderThickness),

@@ -8,7 +8,8 @@ namespace fw {
 void SetProperties(const std::shared_ptr<Object>& object, std::string_view stream) {
     Object& target = Deref(object);
     const ClassRecord& record = target.Record();
-    if (const auto* control = dynamic_cast<const RectControl*>(&target); control && !control->Widget()) {
+    if (const auto* control = dynamic_cast<const RectControl*>(&target);
+        control && !control->Widget()) {
         throw RuntimeException("the " + record.Name() +
                                " is not constructed yet: its Constructor has not run");
     }

@@ -22,15 +22,7 @@ const ClassRecord& Slider::ClassInfo() {
         .name = "Slider",
         .super = &RectControl::ClassInfo(),
         .framework = true,
-        .events =
-            {
-                {"GotFocus", "( {class} )"},
-                {"LostFocus", "( {class} )"},
-                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                {"MouseDrag", "( {class}, Integer, Integer )"},
-                {"MouseUp", "( {class}, Integer, Integer )"},
-                {"ValueChanged", "( {class} )"},
-            },
+        .events = FocusAndMouseEvents({{"ValueChanged", "( {class} )"}}),
         .properties =
             {
                 PropertyOf("Value", PropertyType::Integer, &Slider::SetValue),

@@ -14,15 +14,7 @@ const ClassRecord& TextArea::ClassInfo() {
         .super = &TextControl::ClassInfo(),
         .framework = true,
         .events =
-            {
-                {"GotFocus", "( {class} )"},
-                {"LostFocus", "( {class} )"},
-                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                {"MouseDrag", "( {class}, Integer, Integer )"},
-                {"MouseUp", "( {class}, Integer, Integer )"},
-                {"SelChange", "( {class} )"},
-                {"TextChange", "( {class} )"},
-            },
+            FocusAndMouseEvents({{"SelChange", "( {class} )"}, {"TextChange", "( {class} )"}}),
         .properties =
             {
                 PropertyOf("BackgroundColor", PropertyType::Color, &TextArea::SetBackgroundColor),

@@ -26,13 +26,7 @@ const fw::ClassRecord& ControlWnd::ClassInfo() {
 }
 
 std::shared_ptr<class ControlWnd> ControlWnd() {
-    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow("ControlWnd.ControlWnd");
-    if (!window) {
-        auto created = fw::RuntimeNewObject<class ControlWnd>();
-        created->Constructor();
-        window = created;
-    }
-    return fw::RuntimeCheckCast<class ControlWnd>(window);
+    return ImplicitWindowOf<class ControlWnd>("ControlWnd.ControlWnd");
 }
 
 std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class ControlWnd>& window) {

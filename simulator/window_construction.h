@@ -17,6 +17,21 @@
 // layout values; its hooks are attached afterwards (HookEvent), so that the
 // layout values run none of the window's handlers.
 
+// The window accessors' one pattern: the open window of the class with this
+// full name, shown or hidden, or else a new one, built (it shows itself when
+// its layout says Visible). The accessor keeps no reference: the runtime
+// holds an open window and finds it by its class name.
+template <class T>
+std::shared_ptr<T> ImplicitWindowOf(const std::string& className) {
+    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow(className);
+    if (!window) {
+        std::shared_ptr<T> created = fw::RuntimeNewObject<T>();
+        created->Constructor();
+        window = created;
+    }
+    return fw::RuntimeCheckCast<T>(window);
+}
+
 // Looks a control up by name and checks its class; Nil when there is none.
 template <class T>
 std::shared_ptr<T> ControlOf(fw::Window& window, const std::string& name) {

@@ -25,13 +25,7 @@ const fw::ClassRecord& AboutWnd::ClassInfo() {
 }
 
 std::shared_ptr<class AboutWnd> AboutWnd() {
-    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow("AboutWnd.AboutWnd");
-    if (!window) {
-        auto created = fw::RuntimeNewObject<class AboutWnd>();
-        created->Constructor();
-        window = created;
-    }
-    return fw::RuntimeCheckCast<class AboutWnd>(window);
+    return ImplicitWindowOf<class AboutWnd>("AboutWnd.AboutWnd");
 }
 
 std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class AboutWnd>& window) {

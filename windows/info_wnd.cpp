@@ -22,13 +22,7 @@ const fw::ClassRecord& InfoWnd::ClassInfo() {
 }
 
 std::shared_ptr<class InfoWnd> InfoWnd() {
-    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow("InfoWnd.InfoWnd");
-    if (!window) {
-        auto created = fw::RuntimeNewObject<class InfoWnd>();
-        created->Constructor();
-        window = created;
-    }
-    return fw::RuntimeCheckCast<class InfoWnd>(window);
+    return ImplicitWindowOf<class InfoWnd>("InfoWnd.InfoWnd");
 }
 
 std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class InfoWnd>& window) {

@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "app/menu_accessor.h"
+#include "framework/apple_menu_item.h"
 #include "framework/application.h"
 #include "framework/delegate.h"
 #include "framework/exceptions.h"
 #include "framework/menu_bar.h"
 #include "framework/menu_item.h"
+#include "framework/quit_menu_item.h"
 #include "framework/runtime.h"
 #include "framework/window.h"
 

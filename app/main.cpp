@@ -1,3 +1,5 @@
+#include <exception>
+
 #include "app/startup.h"
 #include "framework/runtime.h"
 #include "framework/startup.h"
@@ -6,7 +8,13 @@
 int main(int argc, char** argv) {
     fw::RuntimeInit(argc, argv);
     fw::RuntimePerformInitializers();
-    Main();
+    try {
+        Main();
+    } catch (...) {
+        // Raised by the unhandled-exception routine itself. It stays with the
+        // runtime; the finalisers and the exit routine run regardless.
+        fw::SetPendingException(std::current_exception());
+    }
     fw::RuntimePerformFinalizers();
     return fw::RuntimeExit();
 }

@@ -60,6 +60,10 @@ void Application::SetSupportsHiDPI(bool value) {
     supportsHiDPI = value;
 }
 
+bool Application::SupportsHiDPI() {
+    return supportsHiDPI;
+}
+
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application) {
     Trace("RuntimeRegisterAppObject " + (application ? application->Record().Name() : "Nil"));
     Registered() = std::move(application);

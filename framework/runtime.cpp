@@ -66,7 +66,12 @@ void ClearQuitRequest() {
 
 int RuntimeExit() {
     Trace("RuntimeExit");
-    const int code = quitRequest.value_or(0);
+    int code = quitRequest.value_or(0);
+    // An exception still pending got past even the unhandled-exception
+    // routine: the process has failed, whatever quitting asked for.
+    if (TakePendingException() && code == 0) {
+        code = 1;
+    }
     // Windows hold Qt widgets: they go while Qt is still there.
     ReleaseOpenWindows();
     if (QCoreApplication::instance()) {

@@ -19,7 +19,8 @@ void Quit(int code = 0);
 std::optional<int> QuitRequest();
 void ClearQuitRequest();
 
-// The process's exit code: the code that quitting asked for, else 0.
+// The process's exit code: the code that quitting asked for, else 0; but
+// never 0 while an exception is still pending.
 int RuntimeExit();
 
 }  // namespace fw

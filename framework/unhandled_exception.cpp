@@ -1,9 +1,13 @@
 #include "framework/unhandled_exception.h"
 
+#include <cxxabi.h>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <typeinfo>
 
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
@@ -24,6 +28,14 @@ bool HasDisplay() {
     return platform != "offscreen" && platform != "minimal";
 }
 
+// The class as the source names it ("std::out_of_range"), not the mangled name.
+std::string ClassName(const std::type_info& type) {
+    int status = 0;
+    const std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
+    return status == 0 && name ? std::string(name.get()) : std::string(type.name());
+}
+
 }  // namespace
 
 std::string DescribeException(std::exception_ptr exception) {
@@ -32,7 +44,7 @@ std::string DescribeException(std::exception_ptr exception) {
     } catch (const RuntimeException& e) {
         return e.ClassName() + ": " + e.Message();
     } catch (const std::exception& e) {
-        return std::string("std::exception: ") + e.what();
+        return ClassName(typeid(e)) + ": " + e.what();
     } catch (...) {
         return "unknown exception";
     }

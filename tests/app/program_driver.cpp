@@ -1,0 +1,155 @@
+// Built into a copy of the program, nerq_driven, beside its own main: a user
+// who watches the splash, waits for the simulator, chooses both About
+// entries of the simulator's Window menu and quits through File > Quit, all
+// through the program's real Qt objects. Every observation is one line on
+// standard output, for program_process_test to check; so is every line of
+// the runtime's trace, prefixed "trace ".
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "framework/runtime.h"
+#include "framework/startup.h"
+#include "framework/window.h"
+
+namespace {
+
+void Say(const std::string& line) {
+    std::cout << line << std::endl;
+}
+
+std::string NameOf(const QWidget* widget) {
+    for (const auto& window : fw::OpenWindows()) {
+        if (window->TopLevel() == widget) {
+            return window->Record().Name();
+        }
+    }
+    return widget->metaObject()->className();
+}
+
+// The top-level widgets on screen, by the class of the window behind each.
+std::string Shown() {
+    std::vector<std::string> names;
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) {
+            names.push_back(NameOf(widget));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : " ") + name;
+    }
+    return text.empty() ? "nothing" : text;
+}
+
+QWidget* TopLevelOf(const char* className) {
+    const auto window = fw::GetImplicitWindow(className);
+    return window ? window->TopLevel() : nullptr;
+}
+
+// The `nth` action captioned `text` in the simulator's menu `menuTitle`.
+QAction* SimulatorMenuAction(const QString& menuTitle, const QString& text, int nth) {
+    auto* main = qobject_cast<QMainWindow*>(TopLevelOf("ControlWnd.ControlWnd"));
+    if (!main) {
+        throw std::runtime_error("no simulator window");
+    }
+    for (QAction* top : main->menuBar()->actions()) {
+        if (top->text() != menuTitle || !top->menu()) {
+            continue;
+        }
+        for (QAction* action : top->menu()->actions()) {
+            if (action->text() == text && nth-- == 0) {
+                return action;
+            }
+        }
+    }
+    throw std::runtime_error("no " + menuTitle.toStdString() + " > " + text.toStdString());
+}
+
+// Runs one step of the script from the event loop; nothing may escape into
+// Qt, and a failing script must still end the program.
+void Later(int ms, std::function<void()> step) {
+    QTimer::singleShot(ms, qApp, [step = std::move(step)] {
+        try {
+            step();
+        } catch (const std::exception& e) {
+            Say(std::string("driver failed: ") + e.what());
+            fw::Quit(2);
+        }
+    });
+}
+
+QElapsedTimer clock;
+
+void ChooseAboutAgain();
+void ChooseQuit();
+
+// Polls for the hand-over after the splash's 4 s, with a deadline.
+void AwaitHandOver() {
+    if (Shown() != "ControlWnd.ControlWnd") {
+        if (clock.elapsed() > 15000) {
+            throw std::runtime_error("no hand-over; shown: " + Shown());
+        }
+        Later(50, AwaitHandOver);
+        return;
+    }
+    Say("after 4 s: " + Shown());
+    Say(std::string("splash ") + (TopLevelOf("AboutWnd.AboutWnd") ? "open" : "closed"));
+    SimulatorMenuAction("Window", "About Nerq", 0)->trigger();
+    Later(100, [] {
+        Say("Window > About Nerq (first): " + Shown());
+        QWidget* splash = TopLevelOf("AboutWnd.AboutWnd");
+        if (!splash) {
+            throw std::runtime_error("no splash to press a key in");
+        }
+        QTest::keyClick(splash, Qt::Key_Space);
+        Later(100, ChooseAboutAgain);
+    });
+}
+
+void ChooseAboutAgain() {
+    Say("key in the splash: " + Shown());
+    SimulatorMenuAction("Window", "About Nerq", 1)->trigger();
+    Later(100, ChooseQuit);
+}
+
+void ChooseQuit() {
+    Say("Window > About Nerq (second): " + Shown());
+    Say("File > Quit");
+    SimulatorMenuAction("File", "Quit", 0)->trigger();
+}
+
+void Script() {
+    clock.start();
+    Later(0, [] { Say("loop started: " + Shown()); });
+    Later(3000, [] { Say("at 3 s: " + Shown()); });
+    Later(4000, AwaitHandOver);
+    // Whatever goes wrong, the program ends.
+    Later(30000, [] {
+        Say("driver timed out");
+        fw::Quit(3);
+    });
+}
+
+const bool installed = [] {
+    fw::SetRuntimeTrace([](const std::string& line) { Say("trace " + line); });
+    fw::AddInitializer("program driver", Script);
+    fw::AddFinalizer("program driver", [] { Say("finalisers ran"); });
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,244 @@
+// Starts that fail. A start, failed or not, leaves process-wide state behind
+// and ends with the runtime's exit routine, which takes Qt down; so each one
+// runs alone in a child process of this test program (the StartsAlone tests,
+// disabled in an ordinary run), reports on standard output what happened and
+// ends with the exit routine's code. The FailedStart tests start them and
+// check the reports.
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTimer>
+
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/file_types.h"
+#include "app/startup.h"
+#include "framework/application.h"
+#include "framework/class_record.h"
+#include "framework/file_type.h"
+#include "framework/runtime.h"
+#include "framework/startup.h"
+#include "framework/unhandled_exception.h"
+#include "framework/window.h"
+#include "tests/support/child_process.h"
+#include "tests/support/trace_lines.h"
+
+namespace {
+
+void Say(const std::string& line) {
+    std::cout << line << '\n';
+}
+
+// One start of the program, step for step as its entry point runs it, then
+// a report of what it left; the process ends as the program's does.
+[[noreturn]] void StartAndExit(bool reportUnhandled) {
+    fw::SetRuntimeTrace([](const std::string& line) { Say("trace " + line); });
+    if (reportUnhandled) {
+        fw::SetUnhandledExceptionHandler(
+            [](std::exception_ptr e) { Say("unhandled " + fw::DescribeException(e)); });
+    }
+    fw::AddFinalizer("report", [] { Say("finaliser ran"); });
+
+    int argc = 1;
+    char name[] = "nerq";
+    char* argv[] = {name, nullptr};
+    fw::RuntimeInit(argc, argv);
+    fw::RuntimePerformInitializers();
+    // A start that wrongly gets as far as the event loop still ends.
+    QTimer::singleShot(0, [] { fw::Quit(0); });
+    Main();
+
+    const auto application = fw::GetAppObject();
+    Say("application object " + (application ? application->Record().Name() : "Nil"));
+    Say("open windows " + std::to_string(fw::OpenWindows().size()));
+    Say("text type " + (FileTypes::Text() ? FileTypes::Text()->Name() : "Nil"));
+    Say(std::string("untitled type ") + (FileTypes::UntitledType() ? "made" : "Nil"));
+    Say("file types " + std::to_string(FileTypes::AllFileTypes().size()) + " collected, " +
+        std::to_string(fw::RegisteredFileTypes().size()) + " registered");
+    Say(std::string("guarded call ") + (fw::RuntimeExceptionHelper() ? "registered" : "Nil"));
+
+    fw::RuntimePerformFinalizers();
+    const int code = fw::RuntimeExit();
+    std::cout.flush();
+    std::exit(code);
+}
+
+void FailInitialiser(std::exception_ptr exception) {
+    fw::AddInitializer("failing", [exception] { std::rethrow_exception(exception); });
+}
+
+// The `nth` creation of an object of class `className` fails.
+void FailCreation(std::string className, int nth) {
+    fw::SetObjectCreationObserver(
+        [className, nth, seen = 0](const fw::ClassRecord& record) mutable {
+            if (record.Name() == className && ++seen == nth) {
+                throw fw::RuntimeException("cannot make a " + className);
+            }
+        });
+}
+
+TEST(StartsAlone, DISABLED_InitialiserFails) {
+    FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
+    StartAndExit(true);
+}
+TEST(StartsAlone, DISABLED_ExceptionPendingBeforeMain) {
+    fw::SetPendingException(std::make_exception_ptr(fw::IllegalCastException("left pending")));
+    StartAndExit(true);
+}
+TEST(StartsAlone, DISABLED_FirstFileTypeFails) {
+    FailCreation("FileType", 1);
+    StartAndExit(true);
+}
+TEST(StartsAlone, DISABLED_SecondFileTypeFails) {
+    FailCreation("FileType", 2);
+    StartAndExit(true);
+}
+TEST(StartsAlone, DISABLED_ApplicationObjectFails) {
+    FailCreation("HandleAboutMenu", 1);
+    StartAndExit(true);
+}
+TEST(StartsAlone, DISABLED_DefaultRoutineOnARuntimeException) {
+    FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
+    StartAndExit(false);
+}
+TEST(StartsAlone, DISABLED_DefaultRoutineOnAnotherException) {
+    FailInitialiser(std::make_exception_ptr(std::logic_error("not the runtime's")));
+    StartAndExit(false);
+}
+
+ChildRun StartAlone(const std::string& test) {
+    return RunChild(QCoreApplication::applicationFilePath(),
+                    {"--gtest_also_run_disabled_tests",
+                     QString::fromStdString("--gtest_filter=StartsAlone.DISABLED_" + test)});
+}
+
+TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
+    // A failure skips every later step; none of these comes after one.
+    const std::vector<std::string> neverAfterAFailure = {
+        "trace RunFrameworkInitialization", "trace Window.Constructor", "trace RuntimeRun"};
+    struct Case {
+        const char* test;
+        std::vector<std::string> reached;     // trace lines, in this order
+        std::vector<std::string> notReached;  // trace prefixes
+        std::string unhandled;
+        std::vector<std::string> left;  // the report after Main
+    };
+    const std::vector<std::string> nothingBuilt = {"application object Nil", "open windows 0",
+                                                   "text type Nil", "untitled type Nil",
+                                                   "file types 0 collected, 0 registered"};
+    const auto with = [](std::vector<std::string> lines, const std::string& more) {
+        lines.push_back(more);
+        return lines;
+    };
+    const Case cases[] = {
+        // Main takes the exception at once: no step of it runs, nothing is made.
+        {"InitialiserFails",
+         {"trace RuntimePerformInitializers"},
+         {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
+         "unhandled NilObjectException: an initialiser failed",
+         with(nothingBuilt, "guarded call Nil")},
+        {"ExceptionPendingBeforeMain",
+         {"trace RuntimePerformInitializers"},
+         {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
+         "unhandled IllegalCastException: left pending",
+         with(nothingBuilt, "guarded call Nil")},
+        // A failure in InitFileTypes: no application object, no window.
+        {"FirstFileTypeFails",
+         {"trace RuntimeSetExceptionHelper ( Ptr, Ptr ) as Object", "trace InitPluginEntrypoints",
+          "trace New FileType"},
+         {"trace FileType.Register", "trace New HandleAboutMenu", "trace RuntimeRegisterAppObject"},
+         "unhandled RuntimeException: cannot make a FileType",
+         with(nothingBuilt, "guarded call registered")},
+        // What was built before the failing step stays.
+        {"SecondFileTypeFails",
+         {"trace New FileType", "trace FileType.Register text", "trace New FileType"},
+         {"trace New HandleAboutMenu"},
+         "unhandled RuntimeException: cannot make a FileType",
+         {"application object Nil", "open windows 0", "text type text", "untitled type Nil",
+          "file types 1 collected, 1 registered"}},
+        // No object, so no version data, no registration, no menu handler.
+        {"ApplicationObjectFails",
+         {"trace FileType.Register text", "trace FileType.Register ", "trace New HandleAboutMenu"},
+         {"trace Application.", "trace RuntimeRegisterAppObject", "trace New Menu.Menu"},
+         "unhandled RuntimeException: cannot make a HandleAboutMenu",
+         {"application object Nil", "open windows 0", "text type text", "untitled type made",
+          "file types 2 collected, 2 registered"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.test);
+        const ChildRun run = StartAlone(c.test);
+        ASSERT_TRUE(run.finished);
+        const std::string seen = Joined(run.out) + run.err;
+        EXPECT_FALSE(run.crashed) << seen;
+        // The routine here only reports; it asks for no particular exit code.
+        EXPECT_EQ(run.exitCode, 0) << seen;
+
+        std::vector<std::string> order = c.reached;
+        order.push_back(c.unhandled);
+        order.insert(order.end(), c.left.begin(), c.left.end());
+        order.insert(order.end(),
+                     {"trace RuntimePerformFinalizers", "finaliser ran", "trace RuntimeExit"});
+        EXPECT_EQ(MissingInOrder(run.out, order), "") << seen;
+        EXPECT_EQ(CountStartingWith(run.out, "unhandled "), 1u) << seen;
+        for (const auto& list : {c.notReached, neverAfterAFailure}) {
+            for (const std::string& prefix : list) {
+                EXPECT_EQ(CountStartingWith(run.out, prefix), 0u) << prefix << "\n" << seen;
+            }
+        }
+    }
+}
+
+// The standard routine, as the program has it: no message box on the
+// offscreen platform, so standard error and the exit code are all it gives.
+TEST(FailedStart, TheStandardRoutineNamesTheExceptionOnStandardErrorAndFailsTheProcess) {
+    const struct {
+        const char* test;
+        const char* named;
+    } cases[] = {
+        {"DefaultRoutineOnARuntimeException", "NilObjectException: an initialiser failed"},
+        {"DefaultRoutineOnAnotherException", "std::logic_error: not the runtime's"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.test);
+        const ChildRun run = StartAlone(c.test);
+        ASSERT_TRUE(run.finished);
+        const std::string seen = Joined(run.out) + run.err;
+        EXPECT_FALSE(run.crashed) << seen;
+        EXPECT_NE(run.exitCode, 0) << seen;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_EQ(MissingInOrder(run.out, {"open windows 0", "finaliser ran", "trace RuntimeExit"}),
+                  "")
+            << seen;
+        EXPECT_EQ(CountOf(run.out, "trace RuntimeRun"), 0u) << seen;
+    }
+}
+
+// What the unhandled-exception routine itself raises goes on out of Main,
+// after the routine ran once.
+TEST(FailedStart, MainPassesOnWhatTheUnhandledRoutineRaises) {
+    int calls = 0;
+    fw::SetUnhandledExceptionHandler([&calls](std::exception_ptr e) {
+        ++calls;
+        std::rethrow_exception(e);
+    });
+    fw::SetPendingException(std::make_exception_ptr(fw::IllegalCastException("left pending")));
+    EXPECT_THROW(Main(), fw::IllegalCastException);
+    EXPECT_EQ(calls, 1);
+
+    calls = 0;
+    FailCreation("FileType", 1);
+    EXPECT_THROW(Main(), fw::RuntimeException);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(fw::GetAppObject());
+
+    fw::SetObjectCreationObserver({});
+    fw::SetUnhandledExceptionHandler({});
+}
+
+}  // namespace

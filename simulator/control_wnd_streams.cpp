@@ -309,10 +309,5 @@ const std::vector<std::string>& ControlWndControlNames() {
 }
 
 const std::string& ControlWndControlStream(std::string_view controlName) {
-    for (const auto& [name, stream] : ControlStreams()) {
-        if (name == controlName) {
-            return stream;
-        }
-    }
-    throw std::out_of_range("ControlWnd has no control named \"" + std::string(controlName) + "\"");
+    return StreamNamed(ControlStreams(), controlName, "ControlWnd");
 }

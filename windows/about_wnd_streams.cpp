@@ -75,10 +75,5 @@ const std::string& AboutWndWindowStream() {
 
 const std::string& AboutWndControlStream(std::string_view controlName) {
     static const std::array<NamedStream, 4> streams = BuildControlStreams();
-    for (const auto& [name, stream] : streams) {
-        if (name == controlName) {
-            return stream;
-        }
-    }
-    throw std::out_of_range("AboutWnd has no control named \"" + std::string(controlName) + "\"");
+    return StreamNamed(streams, controlName, "AboutWnd");
 }

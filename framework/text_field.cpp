@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
+#include <limits>
 
 #include "framework/color_value.h"
 #include "framework/guard.h"
@@ -106,6 +107,9 @@ const ClassRecord& TextField::ClassInfo() {
 
 void TextField::Constructor() {
     auto* edit = new FieldEdit(*this);
+    // Qt cuts a text at 32767 characters by default; the field's own limit
+    // is MaximumCharactersAllowed, for typing only.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     auto* rule = new EditRule(*this);
     rule->setParent(edit);
     edit->setValidator(rule);

@@ -38,10 +38,6 @@ void ControlWnd::Layout() {
     fw::SetProperties(shared_from_this(), ControlWndWindowStream());
 }
 
-void ControlWnd::CreateControls() {
-    CreateControls0();
-}
-
 void ControlWnd::CreateControls0() {
     using fw::Label, fw::TextField, fw::Slider, fw::Rectangle, fw::Canvas, fw::PushButton;
     const auto stream = [](const char* name) -> const std::string& {
@@ -157,10 +153,6 @@ std::shared_ptr<fw::Label> ControlWnd::ciText() {
 }
 std::shared_ptr<fw::Label> ControlWnd::tText() {
     return Find<fw::Label>("tText");
-}
-
-bool ControlWnd::IsEventImplemented(const std::string& eventName) {
-    return fw::RuntimeIsEventHandled(shared_from_this(), "ControlWnd.ControlWnd", eventName, true);
 }
 
 }  // namespace ControlWnd

@@ -14,20 +14,20 @@
 #include "framework/text_field.h"
 #include "framework/window.h"
 #include "simulator/control_wnd_accessor.h"
+#include "simulator/program_window.h"
 
 namespace ControlWnd {
 
 // The simulator's main window: the r and N fields with their sliders, Fisher's
 // z, the t, p and confidence-interval read-outs, and the "?" button.
-class ControlWnd : public fw::Window, public MenuItemAccessors {
+class ControlWnd : public ProgramWindow, public MenuItemAccessors {
   public:
     static const fw::ClassRecord& ClassInfo();
     const fw::ClassRecord& Record() const override { return ClassInfo(); }
 
     // Window construction.
-    virtual void Layout();
-    virtual void CreateControls();
-    virtual void CreateControls0();
+    void Layout() override;
+    void CreateControls0() override;
 
     // The controls, looked up by name and checked on every call.
     virtual std::shared_ptr<fw::TextField> rEdit();
@@ -80,8 +80,6 @@ class ControlWnd : public fw::Window, public MenuItemAccessors {
     double t = 0;
     double p = 0;
     double z = 0;
-
-    bool IsEventImplemented(const std::string& eventName);
 
   protected:
     std::shared_ptr<fw::MenuBar> AccessedBar() const override { return MenuBar(); }

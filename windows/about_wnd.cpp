@@ -36,10 +36,6 @@ void AboutWnd::Layout() {
     fw::SetProperties(shared_from_this(), AboutWndWindowStream());
 }
 
-void AboutWnd::CreateControls() {
-    CreateControls0();
-}
-
 void AboutWnd::CreateControls0() {
     MakeControl<fw::Label>(*this, "StaticText5", AboutWndControlStream("StaticText5"));
     MakeControl<fw::Canvas>(
@@ -83,10 +79,6 @@ bool AboutWnd::Event_KeyDown(std::string) {
 bool AboutWnd::Event_MouseDown(std::int64_t, std::int64_t) {
     HandOver();
     return false;
-}
-
-bool AboutWnd::IsEventImplemented(const std::string& eventName) {
-    return fw::RuntimeIsEventHandled(shared_from_this(), "AboutWnd.AboutWnd", eventName, true);
 }
 
 }  // namespace AboutWnd

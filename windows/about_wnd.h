@@ -8,6 +8,7 @@
 #include "framework/label.h"
 #include "framework/timer.h"
 #include "framework/window.h"
+#include "simulator/program_window.h"
 #include "windows/about_wnd_accessor.h"
 
 namespace AboutWnd {
@@ -15,14 +16,13 @@ namespace AboutWnd {
 // The splash window at start, and the About box later: the product name, the
 // chart and the notice line. Its timer, a key press or a click in it hands
 // over to the simulator.
-class AboutWnd : public fw::Window {
+class AboutWnd : public ProgramWindow {
   public:
     static const fw::ClassRecord& ClassInfo();
     const fw::ClassRecord& Record() const override { return ClassInfo(); }
 
-    virtual void Layout();
-    virtual void CreateControls();
-    virtual void CreateControls0();
+    void Layout() override;
+    void CreateControls0() override;
 
     virtual std::shared_ptr<fw::Label> StaticText5();
     virtual std::shared_ptr<fw::Canvas> Canvas1();
@@ -32,8 +32,6 @@ class AboutWnd : public fw::Window {
     virtual void Timer1_Action(std::shared_ptr<fw::Timer> timer);
     virtual bool Event_KeyDown(std::string key);
     virtual bool Event_MouseDown(std::int64_t x, std::int64_t y);
-
-    bool IsEventImplemented(const std::string& eventName);
 
   private:
     // Hides this window and shows the simulator.

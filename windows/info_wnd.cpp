@@ -34,10 +34,6 @@ void InfoWnd::Layout() {
     fw::SetProperties(shared_from_this(), InfoWndWindowStream());
 }
 
-void InfoWnd::CreateControls() {
-    CreateControls0();
-}
-
 void InfoWnd::CreateControls0() {
     MakeControl<fw::TextArea>(*this, "StaticText1", InfoWndTextAreaStream());
 }
@@ -48,10 +44,6 @@ std::shared_ptr<fw::TextArea> InfoWnd::StaticText1() {
 
 void InfoWnd::Event_EnableMenuItems() {
     fw::Deref(EditCopy()).SetEnabled(true);
-}
-
-bool InfoWnd::IsEventImplemented(const std::string& eventName) {
-    return fw::RuntimeIsEventHandled(shared_from_this(), "InfoWnd.InfoWnd", eventName, true);
 }
 
 }  // namespace InfoWnd

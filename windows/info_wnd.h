@@ -6,26 +6,24 @@
 #include "app/menu_item_accessors.h"
 #include "framework/text_area.h"
 #include "framework/window.h"
+#include "simulator/program_window.h"
 #include "windows/info_wnd_accessor.h"
 
 namespace InfoWnd {
 
 // The information window: a read-only text about the program, its terms and
 // how to cite it, under the shared menu bar, whose Copy it switches on.
-class InfoWnd : public fw::Window, public MenuItemAccessors {
+class InfoWnd : public ProgramWindow, public MenuItemAccessors {
   public:
     static const fw::ClassRecord& ClassInfo();
     const fw::ClassRecord& Record() const override { return ClassInfo(); }
 
-    virtual void Layout();
-    virtual void CreateControls();
-    virtual void CreateControls0();
+    void Layout() override;
+    void CreateControls0() override;
 
     virtual std::shared_ptr<fw::TextArea> StaticText1();
 
     virtual void Event_EnableMenuItems();
-
-    bool IsEventImplemented(const std::string& eventName);
 
   protected:
     std::shared_ptr<fw::MenuBar> AccessedBar() const override { return MenuBar(); }

@@ -47,16 +47,6 @@ int ClassRecord::EventCount() const {
     return static_cast<int>(spec_.events.size()) + (Super() ? Super()->EventCount() : 0);
 }
 
-std::optional<int> ClassRecord::EventIndex(std::string_view name) const {
-    const int base = Super() ? Super()->EventCount() : 0;
-    for (std::size_t i = 0; i < spec_.events.size(); ++i) {
-        if (EqualsIgnoringCase(spec_.events[i].name, name)) {
-            return base + static_cast<int>(i);
-        }
-    }
-    return Super() ? Super()->EventIndex(name) : std::nullopt;
-}
-
 const EventDecl* ClassRecord::EventAt(int index) const {
     const int base = Super() ? Super()->EventCount() : 0;
     if (index >= base && index < base + static_cast<int>(spec_.events.size())) {

@@ -61,7 +61,6 @@ class ClassRecord {
 
     // Event table, counted through the superclasses.
     int EventCount() const;
-    std::optional<int> EventIndex(std::string_view name) const;
     const EventDecl* EventAt(int index) const;
     // The signature text a delegate must carry to serve event `index`.
     std::optional<std::string> EventSignature(int index) const;

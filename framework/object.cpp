@@ -41,10 +41,6 @@ std::any Object::RaiseClassEvent(std::string_view event, const std::vector<std::
     return {};
 }
 
-bool Object::HandlesClassEvent(std::string_view event) const {
-    return Record().Handler(event) != nullptr;
-}
-
 bool RuntimeIsEventHandled(const std::shared_ptr<Object>& object, std::string_view className,
                            std::string_view event, bool own) {
     const ClassRecord* record = Deref(object).Record().Find(className);

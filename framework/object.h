@@ -37,7 +37,6 @@ class Object : public std::enable_shared_from_this<Object> {
     // events (Activate, KeyDown, EnableMenuItems, ...): the handler's result,
     // or an empty value when the class does not handle the event.
     std::any RaiseClassEvent(std::string_view event, const std::vector<std::any>& args = {});
-    bool HandlesClassEvent(std::string_view event) const;
 
   private:
     std::map<std::string, PropertyValue> stored_;

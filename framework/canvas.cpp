@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "framework/picture.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 namespace {
@@ -61,9 +62,7 @@ void Canvas::Constructor() {
 
 void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
     backdrop_ = std::move(picture);
-    if (QWidget* widget = Widget()) {
-        widget->update();
-    }
+    WidgetAs<QWidget>().update();
 }
 
 void Canvas::SetAllowFocus(bool value) {

@@ -32,6 +32,8 @@ class Control : public Object {
     virtual void AttachTo(const std::shared_ptr<fw::Window>& window) { window_ = window; }
     // The holding window has closed: the control stops acting.
     virtual void WindowClosed() {}
+    // The holding window's content area has a new size.
+    virtual void WindowResized() {}
 
     // Attaches a delegate to event `index`; its signature text must be the
     // one that the event calls with.

@@ -3,36 +3,59 @@
 #include <QKeyEvent>
 
 namespace fw {
+namespace {
+
+// Whether a line edit would insert the key's text, by Qt's own rule: a
+// printable character (or a format or private-use one, or a pair of
+// surrogates), unless it comes with Ctrl alone or Ctrl and Shift, which make
+// shortcuts. Alt, AltGr and Meta still type.
+bool InsertsText(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty()) {
+        return false;
+    }
+    const QChar c = text.at(0);
+    if (c.category() == QChar::Other_Format) {
+        return true;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        return false;
+    }
+    return c.isPrint() || c.category() == QChar::Other_PrivateUse ||
+           (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
+}  // namespace
 
 std::optional<std::string> TypedKeyText(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers shortcutModifiers =
-        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.modifiers() & shortcutModifiers) {
-        return std::nullopt;
-    }
     const int key = event.key();
+    // With Ctrl, Alt or Meta these keys are editing shortcuts (Ctrl+Backspace
+    // deletes a word, Alt+Backspace undoes).
+    const bool plain =
+        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     switch (key) {
         case Qt::Key_Backspace:
-            return std::string(1, '\x08');
+            return plain ? std::optional<std::string>(std::string(1, '\x08')) : std::nullopt;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return std::string(1, '\x09');
+            return plain ? std::optional<std::string>(std::string(1, '\x09')) : std::nullopt;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return std::string(1, '\x0d');
+            return plain ? std::optional<std::string>(std::string(1, '\x0d')) : std::nullopt;
         case Qt::Key_Escape:
-            return std::string(1, '\x1b');
+            return plain ? std::optional<std::string>(std::string(1, '\x1b')) : std::nullopt;
         default:
             break;
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F35) {
-        return std::string(1, '\x10');
+        return plain ? std::optional<std::string>(std::string(1, '\x10')) : std::nullopt;
     }
-    const QString text = event.text();
-    if (text.isEmpty() || !text.at(0).isPrint()) {
+    if (!InsertsText(event)) {
         return std::nullopt;
     }
-    return text.toStdString();
+    return event.text().toStdString();
 }
 
 }  // namespace fw

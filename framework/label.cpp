@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "framework/widget_as.h"
+
 namespace fw {
 
 const ClassRecord& Label::ClassInfo() {
@@ -32,7 +34,7 @@ void Label::Constructor() {
 }
 
 QLabel* Label::Shown() const {
-    return static_cast<QLabel*>(Widget());
+    return &WidgetAs<QLabel>();
 }
 
 std::string Label::Caption() const {
@@ -44,9 +46,17 @@ void Label::SetCaption(const std::string& text) {
     FitText();
 }
 
+// Stretched taller with its window, a label keeps its text where the layout
+// put it: centred in the height it was given, not in all it has now.
+void Label::GeometryChanged() {
+    const auto gained = static_cast<int>(std::clamp<std::int64_t>(HeightGained(), 0, 32000));
+    Shown()->setContentsMargins(0, 0, 0, gained);
+    FitText();
+}
+
 void Label::FitText() {
     QLabel* label = Shown();
-    if (!label || label->wordWrap()) {
+    if (label->wordWrap()) {
         return;
     }
     QFont font = StyledFont();

@@ -24,13 +24,14 @@ class Label : public TextControl {
     void SetMultiLine(bool value);
     void SetSelectable(bool value);
 
+    // Never null: NilObjectException when the label has no widget.
     QLabel* Shown() const;
 
   protected:
     void ApplyAlignment(int qtAlignment) override;
     bool Focusable() const override { return false; }
     void TextStyleApplied() override { FitText(); }
-    void GeometryChanged() override { FitText(); }
+    void GeometryChanged() override;
 
   private:
     // A one-line caption wider than its label is drawn a little smaller

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "framework/guard.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 namespace {
@@ -60,7 +61,7 @@ void PushButton::Constructor() {
 }
 
 QPushButton* PushButton::Button() const {
-    return static_cast<QPushButton*>(Widget());
+    return &WidgetAs<QPushButton>();
 }
 
 std::string PushButton::Caption() const {

@@ -26,6 +26,7 @@ class PushButton : public TextControl {
     void SetDefault(bool value);
     void SetCancel(bool value);
 
+    // Never null: NilObjectException when the button has no widget.
     QPushButton* Button() const;
 
     bool HandleMouseDown(std::int64_t x, std::int64_t y) {

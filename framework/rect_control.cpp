@@ -2,7 +2,10 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
+#include <limits>
 
+#include "framework/widget_as.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -61,10 +64,10 @@ const ClassRecord& RectControl::ClassInfo() {
                 PropertyOf("Top", PropertyType::Integer, &RectControl::SetTop),
                 PropertyOf("Width", PropertyType::Integer, &RectControl::SetWidth),
                 PropertyOf("Height", PropertyType::Integer, &RectControl::SetHeight),
-                KeptProperty("LockLeft", PropertyType::Boolean),
-                KeptProperty("LockTop", PropertyType::Boolean),
-                KeptProperty("LockRight", PropertyType::Boolean),
-                KeptProperty("LockBottom", PropertyType::Boolean),
+                PropertyOf("LockLeft", PropertyType::Boolean, &RectControl::SetLockLeft),
+                PropertyOf("LockTop", PropertyType::Boolean, &RectControl::SetLockTop),
+                PropertyOf("LockRight", PropertyType::Boolean, &RectControl::SetLockRight),
+                PropertyOf("LockBottom", PropertyType::Boolean, &RectControl::SetLockBottom),
                 PropertyOf("TabIndex", PropertyType::Integer, &RectControl::SetTabIndex),
                 KeptProperty("TabPanelIndex", PropertyType::Integer),
                 PropertyOf("TabStop", PropertyType::Boolean, &RectControl::SetTabStop),
@@ -95,48 +98,128 @@ void RectControl::SetWidget(QWidget* widget) {
     ApplyFocusPolicy();
 }
 
-void RectControl::ApplyGeometry() {
-    if (QWidget* widget = Widget()) {
-        widget->setGeometry(static_cast<int>(left_), static_cast<int>(top_),
-                            static_cast<int>(std::max<std::int64_t>(width_, 0)),
-                            static_cast<int>(std::max<std::int64_t>(height_, 0)));
-        GeometryChanged();
+namespace {
+
+int ToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                     : std::numeric_limits<std::int64_t>::min();
     }
+    return sum;
 }
 
+// One axis of a control as its window grows by `growth` along it.
+std::pair<std::int64_t, std::int64_t> Follow(std::int64_t position, std::int64_t size,
+                                             bool nearLocked, bool farLocked, std::int64_t growth) {
+    if (nearLocked && farLocked) {
+        return {position, SaturatingAdd(size, growth)};
+    }
+    if (farLocked) {
+        return {SaturatingAdd(position, growth), size};
+    }
+    if (nearLocked) {
+        return {position, size};
+    }
+    // Rounded down either way, so that growing and shrinking back lands on
+    // the same pixel.
+    const std::int64_t half = growth >= 0 ? growth / 2 : -((1 - growth) / 2);
+    return {SaturatingAdd(position, half), size};
+}
+
+}  // namespace
+
+std::pair<std::int64_t, std::int64_t> RectControl::ContentSize() const {
+    const std::shared_ptr<fw::Window> window = OwnerWindow();
+    const QWidget* content = window ? window->Content() : nullptr;
+    if (!content) {
+        return base_;
+    }
+    return {content->width(), content->height()};
+}
+
+RectControl::Geometry RectControl::Placed() const {
+    const auto [width, height] = ContentSize();
+    const auto [left, shownWidth] =
+        Follow(stored_.left, stored_.width, locks_.left, locks_.right, width - base_.first);
+    const auto [top, shownHeight] =
+        Follow(stored_.top, stored_.height, locks_.top, locks_.bottom, height - base_.second);
+    return {left, top, shownWidth, shownHeight};
+}
+
+void RectControl::Rebase() {
+    stored_ = Placed();
+    base_ = ContentSize();
+}
+
+void RectControl::ApplyGeometry() {
+    const Geometry placed = Placed();
+    QWidget& widget = WidgetAs<QWidget>();
+    widget.setGeometry(ToInt(placed.left), ToInt(placed.top),
+                       ToInt(std::max<std::int64_t>(placed.width, 0)),
+                       ToInt(std::max<std::int64_t>(placed.height, 0)));
+    GeometryChanged();
+}
+
+// A new place or lock applies from the place as it is now.
 void RectControl::SetLeft(std::int64_t value) {
-    left_ = value;
+    Rebase();
+    stored_.left = value;
     ApplyGeometry();
 }
-
 void RectControl::SetTop(std::int64_t value) {
-    top_ = value;
+    Rebase();
+    stored_.top = value;
     ApplyGeometry();
 }
-
 void RectControl::SetWidth(std::int64_t value) {
-    width_ = value;
+    Rebase();
+    stored_.width = value;
     ApplyGeometry();
 }
-
 void RectControl::SetHeight(std::int64_t value) {
-    height_ = value;
+    Rebase();
+    stored_.height = value;
+    ApplyGeometry();
+}
+void RectControl::SetLockLeft(bool value) {
+    Rebase();
+    locks_.left = value;
+    ApplyGeometry();
+}
+void RectControl::SetLockTop(bool value) {
+    Rebase();
+    locks_.top = value;
+    ApplyGeometry();
+}
+void RectControl::SetLockRight(bool value) {
+    Rebase();
+    locks_.right = value;
+    ApplyGeometry();
+}
+void RectControl::SetLockBottom(bool value) {
+    Rebase();
+    locks_.bottom = value;
     ApplyGeometry();
 }
 
 void RectControl::SetVisible(bool visible) {
     visible_ = visible;
-    QWidget* widget = Widget();
-    if (widget && widget->parentWidget()) {
-        widget->setVisible(visible);
+    QWidget& widget = WidgetAs<QWidget>();
+    // Off its window the widget stays hidden until AttachTo shows it.
+    if (widget.parentWidget()) {
+        widget.setVisible(visible);
     }
 }
 
 void RectControl::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (QWidget* widget = Widget()) {
-        widget->setEnabled(enabled);
-    }
+    WidgetAs<QWidget>().setEnabled(enabled);
 }
 
 void RectControl::SetTabStop(bool tabStop) {
@@ -145,18 +228,14 @@ void RectControl::SetTabStop(bool tabStop) {
 }
 
 void RectControl::ApplyFocusPolicy() {
-    if (QWidget* widget = Widget()) {
-        widget->setFocusPolicy(!Focusable() ? Qt::NoFocus
-                               : tabStop_   ? Qt::StrongFocus
-                                            : Qt::ClickFocus);
-    }
+    WidgetAs<QWidget>().setFocusPolicy(!Focusable() ? Qt::NoFocus
+                                       : tabStop_   ? Qt::StrongFocus
+                                                    : Qt::ClickFocus);
 }
 
 void RectControl::SetTooltip(const std::string& text) {
     tooltip_ = text;
-    if (QWidget* widget = Widget()) {
-        widget->setToolTip(QString::fromStdString(text));
-    }
+    WidgetAs<QWidget>().setToolTip(QString::fromStdString(text));
 }
 
 void RectControl::SetInitialParent(const std::string& name) {
@@ -170,15 +249,24 @@ void RectControl::SetInitialParent(const std::string& name) {
     initialParent_ = name;
 }
 
+void RectControl::WindowResized() {
+    if (Made()) {
+        ApplyGeometry();
+    }
+}
+
 void RectControl::AttachTo(const std::shared_ptr<fw::Window>& window) {
     Control::AttachTo(window);
-    if (QWidget* widget = Widget()) {
+    // The place was given for the window as it is now.
+    base_ = ContentSize();
+    if (Made()) {
         // Every control lies directly on the window's content area in window
         // coordinates; a container is made before what it contains, so it
         // stays behind it.
-        widget->setParent(Deref(window).Content());
+        QWidget& widget = WidgetAs<QWidget>();
+        widget.setParent(Deref(window).Content());
         ApplyGeometry();
-        widget->setVisible(visible_);
+        widget.setVisible(visible_);
     }
 }
 

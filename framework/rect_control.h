@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/control.h"
@@ -28,14 +29,29 @@ class RectControl : public Control {
 
     enum Event { KeyDown = 9 };
 
-    std::int64_t Left() const { return left_; }
-    std::int64_t Top() const { return top_; }
-    std::int64_t Width() const { return width_; }
-    std::int64_t Height() const { return height_; }
+    // The place as it is now, in window coordinates: where the window was
+    // resized, the locked edges have taken the control along.
+    std::int64_t Left() const { return Placed().left; }
+    std::int64_t Top() const { return Placed().top; }
+    std::int64_t Width() const { return Placed().width; }
+    std::int64_t Height() const { return Placed().height; }
     void SetLeft(std::int64_t value);
     void SetTop(std::int64_t value);
     void SetWidth(std::int64_t value);
     void SetHeight(std::int64_t value);
+
+    // Which edges of the window the control keeps its distance to when the
+    // window is resized. Locked to both edges of an axis it stretches along
+    // it; locked to neither it keeps its size and stays centred as it was,
+    // moving by half the window's growth.
+    bool LockLeft() const { return locks_.left; }
+    bool LockTop() const { return locks_.top; }
+    bool LockRight() const { return locks_.right; }
+    bool LockBottom() const { return locks_.bottom; }
+    void SetLockLeft(bool value);
+    void SetLockTop(bool value);
+    void SetLockRight(bool value);
+    void SetLockBottom(bool value);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
@@ -55,19 +71,31 @@ class RectControl : public Control {
     void SetInitialParent(const std::string& name);
 
     void AttachTo(const std::shared_ptr<fw::Window>& window) override;
+    // The control follows its locks.
+    void WindowResized() override;
 
-    // The Qt widget; framework code and tests only.
+    // The Qt widget, or null while the control has none; framework code and
+    // tests only.
     QWidget* Widget() const;
 
   protected:
     // Takes ownership of the control's widget.
     void SetWidget(QWidget* widget);
+    // The one road from the control to its widget, as the Qt class the
+    // control made it as (framework/widget_as.h). A control whose widget is
+    // not there, because its Constructor has not run or the widget went with
+    // its window, raises NilObjectException instead of touching it.
+    template <class W>
+    W& WidgetAs() const;
     // Whether the widget can take the keyboard focus at all; TabStop then
     // says whether Tab reaches it or only a click.
     virtual bool Focusable() const { return true; }
     void ApplyFocusPolicy();
     // After the widget got its place and size.
     virtual void GeometryChanged() {}
+    // How much taller the window's growth has made the control than its
+    // stored height.
+    std::int64_t HeightGained() const { return Placed().height - stored_.height; }
 
     // Runs the KeyDown hook for a typed key, with the control as its own
     // class T: true when the hook consumes the key.
@@ -77,11 +105,31 @@ class RectControl : public Control {
     }
 
   private:
+    struct Geometry {
+        std::int64_t left, top, width, height;
+    };
+    struct Locks {
+        bool left = true, top = true, right = false, bottom = false;
+    };
+    // The window's content size now; the base size while the control is on
+    // no window.
+    std::pair<std::int64_t, std::int64_t> ContentSize() const;
+    // The stored place carried from the base size to the content size now.
+    Geometry Placed() const;
+    // Makes the place as it is now the stored one, at the present size, so
+    // that a new value or lock applies from here on.
+    void Rebase();
     void ApplyGeometry();
+    // Whether the Constructor has made the widget (which may be gone since):
+    // the window's own calls pass over a control that was never made.
+    bool Made() const { return holder_ != nullptr; }
 
     struct WidgetHolder;
     std::unique_ptr<WidgetHolder> holder_;
-    std::int64_t left_ = 0, top_ = 0, width_ = 80, height_ = 22;
+    // The place as set, and the content size of the window it was set for.
+    Geometry stored_{0, 0, 80, 22};
+    std::pair<std::int64_t, std::int64_t> base_{0, 0};
+    Locks locks_;
     bool visible_ = true;
     bool enabled_ = true;
     bool tabStop_ = true;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "framework/color_value.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 namespace {
@@ -65,9 +66,7 @@ void Rectangle::Constructor() {
 }
 
 void Rectangle::Repaint() {
-    if (QWidget* widget = Widget()) {
-        widget->update();
-    }
+    WidgetAs<QWidget>().update();
 }
 
 void Rectangle::SetFillColor(Color color) {

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <memory>
+#include <utility>
 
 #include "framework/startup.h"
 #include "framework/window.h"
@@ -12,7 +12,10 @@
 namespace fw {
 namespace {
 
-std::unique_ptr<QApplication> application;
+// Made by RuntimeInit and deleted by RuntimeExit alone. A process that ends
+// without RuntimeExit leaves it to the operating system: the exit handlers
+// run after what Qt's own teardown needs is gone.
+QApplication* application = nullptr;
 std::optional<int> quitRequest;
 bool loopRunning = false;
 
@@ -21,7 +24,7 @@ bool loopRunning = false;
 void RuntimeInit(int& argc, char** argv) {
     Trace("RuntimeInit");
     if (!QCoreApplication::instance()) {
-        application = std::make_unique<QApplication>(argc, argv);
+        application = new QApplication(argc, argv);
     }
     // The runtime decides itself when the application ends: a hidden window
     // still counts as open.
@@ -77,7 +80,7 @@ int RuntimeExit() {
     if (QCoreApplication::instance()) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    application.reset();
+    delete std::exchange(application, nullptr);
     return code;
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "framework/guard.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 namespace {
@@ -53,12 +54,11 @@ void Slider::Constructor() {
 }
 
 QSlider* Slider::Bar() const {
-    return static_cast<QSlider*>(Widget());
+    return &WidgetAs<QSlider>();
 }
 
 std::int64_t Slider::Value() const {
-    const QSlider* bar = Bar();
-    return bar ? bar->value() : value_;
+    return Bar()->value();
 }
 
 void Slider::SetValue(std::int64_t value) {
@@ -78,9 +78,6 @@ void Slider::SetMaximumValue(std::int64_t value) {
 
 void Slider::ApplyRange() {
     QSlider* bar = Bar();
-    if (!bar) {
-        return;
-    }
     const bool outer = std::exchange(applyingRange_, true);
     try {
         CallQt([&] {

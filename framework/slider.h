@@ -29,6 +29,7 @@ class Slider : public RectControl {
     std::int64_t MinimumValue() const { return minimum_; }
     std::int64_t MaximumValue() const { return maximum_; }
 
+    // Never null: NilObjectException when the slider has no widget.
     QSlider* Bar() const;
 
     void HandleValueChanged() { CallVoidHook(ValueChanged, Self<Slider>()); }

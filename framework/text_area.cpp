@@ -5,6 +5,7 @@
 
 #include "framework/color_value.h"
 #include "framework/guard.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 
@@ -51,7 +52,7 @@ void TextArea::Constructor() {
 }
 
 QPlainTextEdit* TextArea::Area() const {
-    return static_cast<QPlainTextEdit*>(Widget());
+    return &WidgetAs<QPlainTextEdit>();
 }
 
 void TextArea::SetText(const std::string& text) {

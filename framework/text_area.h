@@ -29,6 +29,7 @@ class TextArea : public TextControl {
     void SetHasHorizontalScrollbar(bool value);
     void SetHasVerticalScrollbar(bool value);
 
+    // Never null: NilObjectException when the area has no widget.
     QPlainTextEdit* Area() const;
 
   private:

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/color_value.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 
@@ -77,18 +78,15 @@ QFont TextControl::StyledFont() const {
 }
 
 void TextControl::ApplyTextStyle() {
-    QWidget* widget = Widget();
-    if (!widget) {
-        return;
-    }
-    widget->setFont(StyledFont());
+    QWidget& widget = WidgetAs<QWidget>();
+    widget.setFont(StyledFont());
 
-    QPalette palette = widget->palette();
+    QPalette palette = widget.palette();
     const QColor color = ToQColor(textColor_);
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
+    widget.setPalette(palette);
 
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (alignment_ == 2) {

@@ -3,19 +3,39 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QValidator>
+#include <algorithm>
 #include <limits>
+#include <map>
+#include <vector>
 
 #include "framework/color_value.h"
 #include "framework/guard.h"
 #include "framework/key_text.h"
+#include "framework/widget_as.h"
 
 namespace fw {
 namespace {
 
+// The Qt side of a field. Typed keys reach the KeyDown hook first. Every
+// edit by the user, whatever its road (typing, pasting, dropping, an input
+// method, undo and redo), is held to the field's rule; a text that the
+// program sets is not.
 class FieldEdit : public QLineEdit {
   public:
-    explicit FieldEdit(TextField& owner) : owner_(owner) {}
+    explicit FieldEdit(TextField& owner);
+
+    // Shows a text of the program's: no rule applies to it.
+    void SetProgramText(const QString& text) {
+        const QScopedValueRollback<int> setting(programSetting_, programSetting_ + 1);
+        setText(text);
+    }
+    // What the rule says of `input` in place of the text now shown.
+    bool Accepts(const QString& input) const {
+        return programSetting_ > 0 || owner_.AcceptsEdit(shown_.toStdString(), input.toStdString());
+    }
 
   protected:
     bool event(QEvent* event) override {
@@ -33,43 +53,75 @@ class FieldEdit : public QLineEdit {
     }
 
   private:
+    void TextChanged(const QString& text) {
+        // Qt takes back an edit that its validator refuses, but only while
+        // the text before it passed too, and never an undo or a redo: an
+        // edit that got past is taken back here, before anyone sees it.
+        if (!Accepts(text)) {
+            // Back to the text that stood; from the field's side nothing
+            // changed, so no one hears of it.
+            const QSignalBlocker quiet(this);
+            SetProgramText(shown_);
+            return;
+        }
+        shown_ = text;
+        Guard([this] { owner_.HandleTextChanged(); });
+    }
+
     TextField& owner_;
+    // The text as last shown: every edit is judged against it.
+    QString shown_;
+    int programSetting_ = 0;
 };
 
-// The mask and the character limit, for edits by the user only: Qt applies
-// a validator to typing and pasting, not to setText.
+// The field's rule as Qt's validator, so that Qt refuses an edit before it
+// shows it. A text that the program sets is acceptable: Qt would otherwise
+// mark it invalid and from then on let invalid edits pass.
 class EditRule : public QValidator {
   public:
-    explicit EditRule(const TextField& owner) : QValidator(nullptr), owner_(owner) {}
+    explicit EditRule(FieldEdit& edit) : QValidator(&edit), edit_(edit) {}
 
     State validate(QString& input, int&) const override {
-        return owner_.AcceptsEdit(shown_.toStdString(), input.toStdString()) ? Acceptable : Invalid;
+        return edit_.Accepts(input) ? Acceptable : Invalid;
     }
-    // Qt hands the validator the edited text only; the text before the edit
-    // is the one last shown.
-    void Shown(const QString& text) { shown_ = text; }
 
   private:
-    const TextField& owner_;
-    QString shown_;
+    const FieldEdit& edit_;
 };
 
-std::size_t CodePoints(const std::string& text) {
-    return static_cast<std::size_t>(QString::fromStdString(text).toUcs4().size());
+FieldEdit::FieldEdit(TextField& owner) : owner_(owner) {
+    // Qt cuts a text at 32767 characters by default; the field's own limit
+    // is MaximumCharactersAllowed, for the user's edits only.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new EditRule(*this));
+    QObject::connect(this, &QLineEdit::textChanged, this,
+                     [this](const QString& text) { TextChanged(text); });
 }
 
-// How many characters of `text` the mask does not allow.
-std::size_t Unfit(const std::string& mask, const std::string& text) {
+std::vector<uint> CodePoints(const std::string& text) {
+    const QList<uint> ucs4 = QString::fromStdString(text).toUcs4();
+    return {ucs4.begin(), ucs4.end()};
+}
+
+// How far `text` is from what the mask allows: each character that the mask
+// does not allow, and each use of a mask character beyond the number of
+// times the mask holds it ('#' stands for any digit, as often as wanted).
+std::size_t Unfit(const std::string& mask, const std::vector<uint>& text) {
     if (mask.empty()) {
         return 0;
     }
     const bool digits = mask.find('#') != std::string::npos;
+    std::map<uint, std::size_t> used;
     std::size_t unfit = 0;
-    for (const uint c : QString::fromStdString(text).toUcs4()) {
-        const bool fits =
-            (digits && c >= '0' && c <= '9') ||
-            (c < 128 && mask.find(static_cast<char>(c)) != std::string::npos && c != '#');
-        unfit += fits ? 0 : 1;
+    for (const uint c : text) {
+        if (digits && c >= '0' && c <= '9') {
+            continue;
+        }
+        const auto allowed =
+            c < 128 && c != '#' ? std::count(mask.begin(), mask.end(), static_cast<char>(c)) : 0;
+        if (++used[c] > static_cast<std::size_t>(allowed)) {
+            ++unfit;
+        }
     }
     return unfit;
 }
@@ -106,34 +158,21 @@ const ClassRecord& TextField::ClassInfo() {
 }
 
 void TextField::Constructor() {
-    auto* edit = new FieldEdit(*this);
-    // Qt cuts a text at 32767 characters by default; the field's own limit
-    // is MaximumCharactersAllowed, for typing only.
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    auto* rule = new EditRule(*this);
-    rule->setParent(edit);
-    edit->setValidator(rule);
-    SetWidget(edit);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [this, rule](const QString& text) {
-        rule->Shown(text);
-        Guard([this] { HandleTextChanged(); });
-    });
+    SetWidget(new FieldEdit(*this));
     ApplyTextStyle();
 }
 
 QLineEdit* TextField::Edit() const {
-    return static_cast<QLineEdit*>(Widget());
+    return &WidgetAs<QLineEdit>();
 }
 
 std::string TextField::Text() const {
-    QLineEdit* edit = Edit();
-    return edit ? edit->text().toStdString() : std::string();
+    return Edit()->text().toStdString();
 }
 
 void TextField::SetText(const std::string& text) {
-    if (QLineEdit* edit = Edit()) {
-        CallQt([&] { edit->setText(QString::fromStdString(text)); });
-    }
+    auto& edit = WidgetAs<FieldEdit>();
+    CallQt([&] { edit.SetProgramText(QString::fromStdString(text)); });
 }
 
 bool TextField::AcceptsEdit(const std::string& oldText, const std::string& newText) const {
@@ -141,20 +180,20 @@ bool TextField::AcceptsEdit(const std::string& oldText, const std::string& newTe
     if (!mask_.empty()) {
         limit = limit == 0 ? mask_.size() : std::min(limit, mask_.size());
     }
-    const std::size_t length = CodePoints(newText);
-    // An edit that shortens the text is always allowed, so a text that the
-    // program set beyond the rules can still be corrected.
-    const bool fitsLength = limit == 0 || length <= limit || length < CodePoints(oldText);
-    const bool fitsMask = Unfit(mask_, newText) <= Unfit(mask_, oldText);
+    const std::vector<uint> before = CodePoints(oldText);
+    const std::vector<uint> after = CodePoints(newText);
+    // An edit never takes the text further from the rule; so one that the
+    // program set beyond it can always be shortened or corrected.
+    const bool fitsLength = limit == 0 || after.size() <= std::max(limit, before.size());
+    const bool fitsMask = Unfit(mask_, after) <= Unfit(mask_, before);
     return fitsLength && fitsMask;
 }
 
 void TextField::SetBackgroundColor(Color color) {
-    if (QWidget* widget = Widget()) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, ToQColor(color));
-        widget->setPalette(palette);
-    }
+    QLineEdit* edit = Edit();
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, ToQColor(color));
+    edit->setPalette(palette);
 }
 
 void TextField::SetHasBorder(bool value) {

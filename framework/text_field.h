@@ -23,8 +23,8 @@ class TextField : public TextControl {
 
     std::string Text() const;
     // Runs the TextChange hook when the text changes. The validation mask and
-    // the character limit hold for what the user types or pastes, not for a
-    // text that the program sets.
+    // the character limit hold for every edit by the user, not for a text
+    // that the program sets.
     void SetText(const std::string& text);
 
     void SetBackgroundColor(Color color);
@@ -33,20 +33,24 @@ class TextField : public TextControl {
     void SetHint(const std::string& hint);
     void SetReadOnly(bool value);
     bool ReadOnly() const { return readOnly_; }
-    // At most this many characters by typing or pasting; 0 for no limit.
+    // At most this many characters by the user's edits; 0 for no limit.
     void SetMaximumCharactersAllowed(std::int64_t count);
-    // '#' stands for a digit, any other character for itself: typed or
-    // pasted text may hold only characters the mask allows, and no more of
-    // them than the mask is long.
+    // '#' stands for any digit, any other character for itself: the user's
+    // edits may leave only characters the mask allows, each other character
+    // no more often than the mask holds it (".###" takes one decimal point),
+    // and no more characters than the mask is long.
     void SetValidationMask(const std::string& mask);
     std::int64_t MaximumCharactersAllowed() const { return maxChars_; }
     const std::string& ValidationMask() const { return mask_; }
 
+    // Never null: NilObjectException when the field has no widget.
     QLineEdit* Edit() const;
 
     // Called by the Qt side.
     bool HandleKeyDown(const std::string& key) { return KeyDownHook<TextField>(key); }
     void HandleTextChanged() { CallVoidHook(TextChange, Self<TextField>()); }
+    // Whether the user may turn the shown text `oldText` into `newText`:
+    // within the mask and the limit, or at least no further from them.
     bool AcceptsEdit(const std::string& oldText, const std::string& newText) const;
 
   protected:

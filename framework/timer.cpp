@@ -5,13 +5,23 @@
 #include <limits>
 
 #include "framework/guard.h"
+#include "framework/window.h"
 
 namespace fw {
 
 Timer::Timer() : timer_(std::make_unique<QTimer>()) {
+    // A period is milliseconds: Qt's default timer may come up to 5% early.
+    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] {
         if (runMode_ == Single) {
             timer_->stop();
+        }
+        // A timer acts for a window on screen. One that comes due while its
+        // window is hidden does nothing, and a one-run timer is spent by it:
+        // a window hidden early must not come back to act later.
+        const std::shared_ptr<fw::Window> window = OwnerWindow();
+        if (window && !window->Visible()) {
+            return;
         }
         Guard([this] { CallAction(); });
     });

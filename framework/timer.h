@@ -12,9 +12,10 @@ class QTimer;
 namespace fw {
 
 // A timer held by a window. Mode 0 is off, mode 1 acts once and mode 2 acts
-// again and again, Period milliseconds apart, counting from when the mode or
-// the period was last set. A hidden window's timer still acts; a closed
-// window's stops.
+// again and again, Period milliseconds apart (never sooner), counting from
+// when the mode or the period was last set. It acts only while its window is
+// shown: coming due while the window is hidden it does nothing, and a one-run
+// timer is then spent. A closed window's timer stops.
 class Timer : public Control, public ActionSource {
   public:
     Timer();

@@ -17,9 +17,12 @@
 namespace fw {
 namespace {
 
+// The runtime's lists of windows are never destroyed: a window holds Qt
+// widgets, and a process that ends without RuntimeExit must not have the
+// exit handlers delete them after Qt has gone.
 std::vector<std::shared_ptr<Window>>& OpenList() {
-    static std::vector<std::shared_ptr<Window>> open;
-    return open;
+    static auto* open = new std::vector<std::shared_ptr<Window>>;
+    return *open;
 }
 
 // The window that was activated last while on screen.
@@ -31,8 +34,8 @@ std::weak_ptr<Window>& LastActive() {
 // Closed windows whose last reference is released after the event that
 // closed them.
 std::vector<std::shared_ptr<Window>>& ClosingList() {
-    static std::vector<std::shared_ptr<Window>> closing;
-    return closing;
+    static auto* closing = new std::vector<std::shared_ptr<Window>>;
+    return *closing;
 }
 
 void Unregister(const Window* window) {
@@ -55,6 +58,7 @@ void Unregister(const Window* window) {
 Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
     ApplySize();
     ApplyFlags();
+    SetTitle(title_);
 }
 
 Window::~Window() {
@@ -226,6 +230,12 @@ bool Window::HandleMouseDown(std::int64_t x, std::int64_t y) {
     return result.has_value() && std::any_cast<bool>(result);
 }
 
+void Window::HandleResize() {
+    for (const auto& control : controls_) {
+        control->WindowResized();
+    }
+}
+
 void Window::AddControl(const std::string& name, std::shared_ptr<Control> control) {
     Deref(control);
     if (ControlByName(name)) {
@@ -322,7 +332,9 @@ void Window::ApplySize() {
 
 void Window::SetTitle(const std::string& title) {
     title_ = title;
-    widget_->setWindowTitle(QString::fromStdString(title));
+    // Qt shows the application's name in place of an empty title; a lone
+    // space is a title bar with nothing in it.
+    widget_->setWindowTitle(title.empty() ? QStringLiteral(" ") : QString::fromStdString(title));
 }
 
 void Window::SetHasCloseButton(bool value) {

@@ -90,6 +90,8 @@ class Window : public Object {
     void HandleClose();
     bool HandleKeyDown(const std::string& key);
     bool HandleMouseDown(std::int64_t x, std::int64_t y);
+    // The content area has a new size.
+    void HandleResize();
     // Before a menu of this window's bar opens.
     void PrepareMenus();
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QResizeEvent>
 
 #include "framework/guard.h"
 #include "framework/key_text.h"
@@ -32,6 +33,13 @@ class ContentWidget : public QWidget {
             owner_ && GuardOr<bool>(false, [&] { return owner_->HandleMouseDown(at.x(), at.y()); });
         if (!consumed) {
             QWidget::mousePressEvent(event);
+        }
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (owner_) {
+            Guard([&] { owner_->HandleResize(); });
         }
     }
 

@@ -3,14 +3,36 @@
 
 Both show the same motif: red and green dots rising from left to right
 between a black vertical axis at the left and a black horizontal axis at
-the bottom, on a pale yellow ground.  The dots come from fixed lists, so
-every run writes the same files.
+the bottom, on a pale yellow ground.  The dots come from fixed lists, and
+the palettes of the 256-colour icons come from a deterministic median cut
+without dithering, so every run writes the same files.
 
-Run from anywhere:  python3 resources/make_pictures.py
+The icon is drawn once per size (16, 32, 48 and 256 pixels).  Each drawing
+is saved as a 32-bit PNG, which is what gets installed into the hicolor
+icon theme, and all of them go into one Windows icon file, nerq.ico, the
+program's window icon, which holds seven images:
+
+  * 16, 32 and 48 pixels in 256 colours: the drawing reduced to a palette
+    of at most 256 colours, transparency carried by the 1-bit AND mask
+    alone (a pixel at least half opaque is shown, any other is not);
+  * 16, 32 and 48 pixels in 32-bit colour with alpha, plus an AND mask
+    marking the fully transparent pixels for readers that look at it;
+  * 256 pixels as a PNG entry, the very bytes of nerq-256.png, since a
+    bitmap of that size would be a quarter of a megabyte.
+
+The small ones are BMP entries: a BITMAPINFOHEADER whose height counts both
+bitmaps, then the palette (8-bit only), the colour bitmap bottom-up and the
+AND mask bottom-up, rows padded to four bytes.  The file is written here
+rather than by Pillow's icon writer, so that its layout is the one above.
+
+Needs Pillow.  Run from anywhere:  python3 resources/make_pictures.py
 Writes:  resources/ChartSmall.jpg
          resources/icons/nerq-16.png, nerq-32.png, nerq-48.png, nerq-256.png
+         resources/icons/nerq.ico
 """
 
+import io
+import struct
 from pathlib import Path
 
 from PIL import Image, ImageDraw
@@ -135,16 +157,125 @@ ICONS = {
 }
 
 
+# A pixel of a 256-colour image is shown when its drawing is at least this
+# opaque; there is no partial transparency without an alpha channel.
+OPAQUE = 128
+
+
+def to_palette(icon):
+    """Reduce the RGBA `icon` to at most 256 colours.  Returns the index of
+    every pixel (rows top-down), the palette as a list of RGB triples and
+    the set of transparent pixel positions.  Transparent pixels use a black
+    palette entry: the screen is ANDed with the mask and then XORed with the
+    colour, and only black leaves it untouched."""
+    alpha = list(icon.getchannel("A").getdata())
+    hidden = {i for i, a in enumerate(alpha) if a < OPAQUE}
+    rgb = icon.convert("RGB")
+    rgb.putdata([(0, 0, 0) if i in hidden else p
+                 for i, p in enumerate(rgb.getdata())])
+    # 255, so that there is room left for black should the cut lose it.
+    reduced = rgb.quantize(colors=255, method=Image.Quantize.MEDIANCUT,
+                           dither=Image.Dither.NONE)
+    flat = reduced.getpalette()[:3 * 255]
+    palette = [tuple(flat[i:i + 3]) for i in range(0, len(flat), 3)]
+    if (0, 0, 0) not in palette:
+        palette.append((0, 0, 0))
+    black = palette.index((0, 0, 0))
+    indices = [black if i in hidden else p
+               for i, p in enumerate(reduced.getdata())]
+    return indices, palette, hidden
+
+
+def bottom_up(rows):
+    """The rows of a bitmap, last first, each padded to a multiple of four
+    bytes."""
+    return b"".join(row + bytes(-len(row) % 4) for row in reversed(rows))
+
+
+def and_mask(size, hidden):
+    """The 1-bit AND mask: a set bit lets the screen show through."""
+    rows = []
+    for y in range(size):
+        row = bytearray((size + 7) // 8)
+        for x in range(size):
+            if y * size + x in hidden:
+                row[x // 8] |= 0x80 >> (x % 8)
+        rows.append(bytes(row))
+    return bottom_up(rows)
+
+
+def dib_header(size, bits, image_bytes):
+    # The height counts the colour bitmap and the mask.  No compression, no
+    # resolution, and a colour count of 0, meaning all 2^bits of them.
+    return struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bits, 0,
+                       image_bytes, 0, 0, 0, 0)
+
+
+def dib_8bit(icon):
+    size = icon.width
+    indices, palette, hidden = to_palette(icon)
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    colours += bytes(4 * (256 - len(palette)))
+    xor = bottom_up([bytes(indices[y * size:(y + 1) * size])
+                     for y in range(size)])
+    mask = and_mask(size, hidden)
+    return dib_header(size, 8, len(xor) + len(mask)) + colours + xor + mask
+
+
+def dib_32bit(icon):
+    size = icon.width
+    pixels = list(icon.getdata())
+    hidden = {i for i, p in enumerate(pixels) if p[3] == 0}
+    # Straight (not premultiplied) BGRA; nothing behind a hidden pixel.
+    data = b"".join(bytes((0, 0, 0, 0) if a == 0 else (b, g, r, a))
+                    for r, g, b, a in pixels)
+    xor = bottom_up([data[4 * y * size:4 * (y + 1) * size]
+                     for y in range(size)])
+    mask = and_mask(size, hidden)
+    return dib_header(size, 32, len(xor) + len(mask)) + xor + mask
+
+
+def write_ico(path, entries):
+    """Write the (size, bits, data) `entries` as one icon file: the header,
+    a directory of 16 bytes per image, then the images in the same order."""
+    header = struct.pack("<HHH", 0, 1, len(entries))
+    offset = len(header) + 16 * len(entries)
+    directory, images = b"", b""
+    for size, bits, data in entries:
+        # Width and height 0 stand for 256.  The colour count is that of
+        # the palette, and 0 for 256 colours or none.
+        colours = 1 << bits if bits < 8 else 0
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, colours,
+                                 0, 1, bits, len(data), offset)
+        offset += len(data)
+        images += data
+    path.write_bytes(header + directory + images)
+
+
+def save_png(icon, path):
+    """Save `icon` as PNG and return the bytes written."""
+    buffer = io.BytesIO()
+    icon.save(buffer, "PNG", optimize=True)
+    path.write_bytes(buffer.getvalue())
+    return buffer.getvalue()
+
+
 def make_icons():
     out = HERE / "icons"
     out.mkdir(exist_ok=True)
-    make_icon_16().save(out / "nerq-16.png", "PNG", optimize=True)
+    icons = {16: make_icon_16()}
     for n, spec in ICONS.items():
         spec = dict(spec)
         scale = spec.pop("scale")
         big = draw_motif((n, n), scale, **spec)
-        icon = big.resize((n, n), Image.LANCZOS)
-        icon.save(out / f"nerq-{n}.png", "PNG", optimize=True)
+        icons[n] = big.resize((n, n), Image.LANCZOS)
+    png = {n: save_png(icon, out / f"nerq-{n}.png") for n, icon in icons.items()}
+
+    small = (16, 32, 48)
+    write_ico(out / "nerq.ico",
+              [(n, 8, dib_8bit(icons[n])) for n in small]
+              + [(n, 32, dib_32bit(icons[n])) for n in small]
+              + [(256, 32, png[256])])
 
 
 if __name__ == "__main__":

@@ -69,10 +69,10 @@ TEST(ChartSmallTest, TheFirstPictureObtainedIsKeptAndHandedToEveryLaterCaller) {
 // resources (the icons lie in one), and a name of nothing there gives Nil.
 TEST(ChartSmallTest, TheResourceManagerTakesPlainNamesOnly) {
     ASSERT_NE(fw::RuntimeGetPictureFromResourceManager("ChartSmall.jpg"), nullptr);
-    ASSERT_FALSE(QImage(":/icons/nerq-16.png").isNull());
+    ASSERT_FALSE(QImage(":/icons/nerq.ico").isNull());
     const std::string refused[] = {
-        "icons/nerq-16.png", "icons\\nerq-16.png", "/ChartSmall.jpg",  "./ChartSmall.jpg",
-        "../ChartSmall.jpg", ":/ChartSmall.jpg",   "\\ChartSmall.jpg",
+        "icons/nerq.ico",    "icons\\nerq.ico",  "/ChartSmall.jpg",  "./ChartSmall.jpg",
+        "../ChartSmall.jpg", ":/ChartSmall.jpg", "\\ChartSmall.jpg",
     };
     for (const std::string& name : refused) {
         EXPECT_EQ(fw::RuntimeGetPictureFromResourceManager(name), nullptr) << name;

@@ -37,7 +37,18 @@ TEST(TypedKeyText, GivesTypedKeysTheirCodeAndLeavesTheRestToTheField) {
         {Qt::Key_Control, Qt::ControlModifier, "", std::nullopt},
         {Qt::Key_C, Qt::ControlModifier, "\x03", std::nullopt},
         {Qt::Key_V, Qt::ControlModifier, "\x16", std::nullopt},
-        {Qt::Key_Q, Qt::AltModifier, "q", std::nullopt},
+        // Keys that a field would insert text for come whatever their
+        // modifiers; only Ctrl alone or with Shift makes a shortcut.
+        {Qt::Key_Q, Qt::AltModifier, "q", "q"},
+        {Qt::Key_5, Qt::AltModifier, "5", "5"},
+        {Qt::Key_5, Qt::MetaModifier, "5", "5"},
+        {Qt::Key_5, Qt::KeypadModifier, "5", "5"},
+        {Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QString::fromUtf8("€"), "€"},
+        {Qt::Key_E, Qt::GroupSwitchModifier, QString::fromUtf8("€"), "€"},
+        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "", std::nullopt},
+        {Qt::Key_Z, Qt::ControlModifier, "z", std::nullopt},
+        {Qt::Key_Backspace, Qt::ControlModifier, "\b", std::nullopt},
+        {Qt::Key_Backspace, Qt::AltModifier, "\b", std::nullopt},
     };
     for (const Case& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);

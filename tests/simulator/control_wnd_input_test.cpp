@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSlider>
 #include <QTest>
+
+#include <string>
+#include <vector>
 
 #include "framework/beep.h"
 #include "tests/support/simulator_fixture.h"
@@ -221,6 +227,155 @@ TEST_F(Input, AFirstActivationAfterInputKeepsTheStoredR) {
     QTest::keyClick(nSlider(), Qt::Key_Right);  // N 5
     EXPECT_DOUBLE_EQ(window->r, 0.5);
     EXPECT_EQ(P(), ".39100");
+}
+
+}  // namespace
+
+namespace {
+
+// How the user changes a field: keys, a paste, a drop, an input method.
+struct UserEdit {
+    enum Kind { Keys, Key, Paste, Drop, InputMethod } kind;
+    QString text;  // typed, pasted, dropped or committed
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+UserEdit Typed(const char* text) {
+    return {UserEdit::Keys, QString::fromUtf8(text)};
+}
+UserEdit Pressed(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return {UserEdit::Key, {}, key, modifiers};
+}
+UserEdit Pasted(const char* text) {
+    return {UserEdit::Paste, QString::fromUtf8(text)};
+}
+UserEdit Dropped(const char* text) {
+    return {UserEdit::Drop, QString::fromUtf8(text)};
+}
+UserEdit Committed(const char* text) {
+    return {UserEdit::InputMethod, QString::fromUtf8(text)};
+}
+
+void Apply(QLineEdit* edit, const UserEdit& e) {
+    switch (e.kind) {
+        case UserEdit::Keys:
+            QTest::keyClicks(edit, e.text);
+            break;
+        case UserEdit::Key:
+            QTest::keyClick(edit, e.key, e.modifiers);
+            break;
+        case UserEdit::Paste:
+            QGuiApplication::clipboard()->setText(e.text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case UserEdit::Drop: {
+            QMimeData data;
+            data.setText(e.text);
+            const QPointF at(edit->width() - 2, edit->height() / 2.0);
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &drop);
+            break;
+        }
+        case UserEdit::InputMethod: {
+            QInputMethodEvent commit;
+            commit.setCommitString(e.text);
+            QApplication::sendEvent(edit, &commit);
+            break;
+        }
+    }
+}
+
+// The r field's mask ".###" and limit of four characters hold for every edit
+// by the user, also after the program wrote ".99999" (six characters) into
+// it; an edit can always shorten or correct that text.
+TEST_F(Input, EveryEditOfTheUserKeepsToTheRFieldsRuleAlsoAfterTheClamp) {
+    struct Case {
+        const char* before;  // typed into the empty field: "1" is clamped to ".99999"
+        std::vector<UserEdit> edits;
+        const char* after;
+        double r;
+    };
+    const UserEdit end = Pressed(Qt::Key_End), home = Pressed(Qt::Key_Home);
+    const UserEdit all = Pressed(Qt::Key_A, Qt::ControlModifier);
+    const Case cases[] = {
+        {"1", {}, ".99999", 0.99999},
+        {"1", {end, Typed(".2345678")}, ".99999", 0.99999},
+        {"1", {end, Typed("5")}, ".99999", 0.99999},
+        {"1", {all, Pasted("abc")}, ".99999", 0.99999},
+        {"1", {all, Pasted("x")}, ".99999", 0.99999},
+        {"1", {all, Pasted("€")}, ".99999", 0.99999},
+        {"1", {all, Pasted(".5 .5")}, ".99999", 0.99999},
+        {"1", {all, Pasted("0.123456789")}, ".99999", 0.99999},
+        {"1", {end, Committed("zz")}, ".99999", 0.99999},
+        {"1", {Dropped("77")}, ".99999", 0.99999},
+        // Shortened or corrected.
+        {"1", {end, Pressed(Qt::Key_Backspace)}, ".9999", 0.9999},
+        {"1", {home, Pressed(Qt::Key_Delete)}, ".99999", 0.99999},  // 99999, held again
+        {"1", {all, Typed(".")}, ".", 0},
+        {"1", {all, Pasted(".25")}, ".25", 0.25},
+        {"1", {end, Pressed(Qt::Key_Left, Qt::ShiftModifier), Typed("8")}, ".99998", 0.99998},
+        // Undo brings back no text that breaks the rule.
+        {"1",
+         {end, Pressed(Qt::Key_Backspace), Pressed(Qt::Key_Z, Qt::ControlModifier)},
+         ".9999",
+         0.9999},
+        // The same edits from a text that keeps to the rule.
+        {".5", {all, Pasted("abc")}, ".5", 0.5},
+        {".5", {all, Pasted("0.123456789")}, ".5", 0.5},
+        {".5", {end, Typed(".")}, ".5", 0.5},
+        {".5", {end, Committed("zz")}, ".5", 0.5},
+        {".5", {end, Committed("7")}, ".57", 0.57},
+        {".5", {Dropped("x")}, ".5", 0.5},
+        {".5", {Dropped("2")}, ".52", 0.52},
+        {".5", {end, Typed("123")}, ".512", 0.512},
+        {".5", {end, Pressed(Qt::Key_5, Qt::AltModifier)}, ".55", 0.55},
+        // One decimal point at most.
+        {"", {Typed("..5")}, ".5", 0.5},
+        {"", {Typed("....")}, ".", 0},
+        {"", {Typed(".5.5")}, ".55", 0.55},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("from \"") + c.before + "\" to \"" + c.after + "\"");
+        window->rEdit()->SetText("");
+        rEdit()->setFocus();
+        Type(rEdit(), c.before);
+        for (const UserEdit& e : c.edits) {
+            Apply(rEdit(), e);
+        }
+        EXPECT_EQ(rEdit()->text().toStdString(), c.after);
+        EXPECT_DOUBLE_EQ(window->r, c.r);
+    }
+}
+
+// Keys typed with Alt, AltGr or Meta reach the key filter like any other.
+TEST_F(Input, KeysWithAltAltGrOrMetaPassTheKeyFilter) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        const char* after;
+        int beeps;
+    };
+    const Case cases[] = {
+        {Qt::Key_5, Qt::AltModifier, "5", ".5", 0},
+        {Qt::Key_5, Qt::MetaModifier, "5", ".5", 0},
+        {Qt::Key_A, Qt::AltModifier, "a", ".", 1},
+        {Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, "€", ".", 1},
+        {Qt::Key_E, Qt::GroupSwitchModifier, "€", ".", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        window->rEdit()->SetText(".");
+        const auto beeps = fw::BeepCount();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromUtf8(c.text));
+        QApplication::sendEvent(rEdit(), &press);
+        EXPECT_EQ(rEdit()->text().toStdString(), c.after);
+        EXPECT_EQ(fw::BeepCount() - beeps, c.beeps);
+    }
 }
 
 }  // namespace

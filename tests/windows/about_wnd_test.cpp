@@ -74,7 +74,7 @@ TEST_F(Splash, WithoutInputHandsOverAfterFourSeconds) {
     EXPECT_FALSE(Simulator());
 
     ASSERT_TRUE(WaitUntil([] { return Shown(Simulator()); }, 3000));
-    EXPECT_GE(clock.elapsed(), 3700);
+    EXPECT_GE(clock.elapsed(), 4000);
     EXPECT_FALSE(about->TopLevel()->isVisible());
     EXPECT_TRUE(about->IsOpen());
     EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), about);
@@ -205,6 +205,52 @@ TEST_F(Splash, AboutAfterCloseBuildsANewWindowThatHandsOverByItself) {
     EXPECT_EQ(Simulator(), simulator);
     EXPECT_TRUE(
         WaitUntil([&] { return QApplication::activeWindow() == simulator->TopLevel(); }, 2000));
+}
+
+// Handed over early, the splash is hidden when its timer comes due: the
+// timer is spent, and the simulator is not brought back in front of the
+// window that the user has turned to since.
+TEST_F(Splash, AnEarlyHandOverSpendsTheTimer) {
+    const auto about = AboutWnd::AboutWnd();
+    about->Timer1()->SetPeriod(150);  // counts from here
+    QTest::keyClick(about->TopLevel(), Qt::Key_Space);
+    const auto simulator = Simulator();
+    ASSERT_TRUE(Shown(simulator));
+    QTest::mouseClick(
+        fw::RuntimeCheckCast<class ControlWnd::ControlWnd>(simulator)->Qbtn()->Widget(),
+        Qt::LeftButton);
+    const auto info = fw::GetImplicitWindow("InfoWnd.InfoWnd");
+    ASSERT_TRUE(Shown(info));
+    ASSERT_TRUE(Activate(*info));
+    QTest::qWait(400);
+    EXPECT_FALSE(about->Timer1()->Counting());
+    EXPECT_EQ(QApplication::activeWindow(), info->TopLevel());
+    EXPECT_FALSE(about->TopLevel()->isVisible());
+}
+
+// The splash can be resized: its name and notice, locked to all four edges,
+// stretch with it, the name staying at the top and centred across the width;
+// the chart keeps its place from the top-left corner. Its title bar is empty:
+// the window is given a blank title, where an empty one would make Qt show
+// the application's name.
+TEST_F(Splash, FollowsItsLocksWhenResizedAndHasAnEmptyTitleBar) {
+    const auto about = AboutWnd::AboutWnd();
+    EXPECT_EQ(about->Title(), "");
+    EXPECT_FALSE(about->TopLevel()->windowTitle().isEmpty());
+    EXPECT_TRUE(about->TopLevel()->windowTitle().trimmed().isEmpty());
+
+    QWidget* content = about->Content();
+    about->TopLevel()->resize(about->TopLevel()->size() + QSize(300, 200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return content->size() == QSize(600, 400); }, 2000));
+    const QRect name = about->StaticText1()->Widget()->geometry();
+    const QRect notice = about->StaticText5()->Widget()->geometry();
+    EXPECT_EQ(name.left(), 0);
+    EXPECT_EQ(name.width(), 598);
+    EXPECT_EQ(notice.width(), 598);
+    EXPECT_EQ(content->height() - (notice.bottom() + 1), 200 - (181 + 15));
+    EXPECT_EQ(about->Canvas1()->Widget()->pos(), QPoint(104, 60));
+    // The name's text is drawn in the band it was laid out in.
+    EXPECT_EQ(about->StaticText1()->Shown()->contentsRect().height(), 55);
 }
 
 // The timer knows the window that holds it without keeping it alive.

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test through ctest.
-# Usage: scripts/test.sh [cmake options...]
+# Installs what building Nerq and its tests needs, builds them and runs every
+# test through ctest on Qt's offscreen platform.
+# Usage: scripts/test.sh [cmake options...]; the build goes to
+# $NERQ_BUILD_DIR (default: build/).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${NERQ_BUILD_DIR:-$root/build}"
-"$root/scripts/setup.sh" "$@"
+source "$root/scripts/packages.sh"
+
+install_missing "${program_packages[@]}" libgtest-dev libgmock-dev
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "$@"
+cmake --build "$build" -j"$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -4,7 +4,7 @@
 #include "app/menu_accessor.h"
 #include "framework/set_properties.h"
 #include "simulator/control_wnd_streams.h"
-#include "simulator/window_construction.h"
+#include "windows/window_construction.h"
 
 namespace ControlWnd {
 

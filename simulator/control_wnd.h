@@ -14,7 +14,7 @@
 #include "framework/text_field.h"
 #include "framework/window.h"
 #include "simulator/control_wnd_accessor.h"
-#include "simulator/program_window.h"
+#include "windows/program_window.h"
 
 namespace ControlWnd {
 

@@ -3,7 +3,7 @@
 #include "app/chart_small.h"
 #include "framework/set_properties.h"
 #include "simulator/control_wnd_accessor.h"
-#include "simulator/window_construction.h"
+#include "windows/window_construction.h"
 #include "windows/about_wnd_streams.h"
 #include "windows/wrapper_timer1.h"
 

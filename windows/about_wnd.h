@@ -8,7 +8,7 @@
 #include "framework/label.h"
 #include "framework/timer.h"
 #include "framework/window.h"
-#include "simulator/program_window.h"
+#include "windows/program_window.h"
 #include "windows/about_wnd_accessor.h"
 
 namespace AboutWnd {

@@ -2,7 +2,7 @@
 
 #include "app/menu_accessor.h"
 #include "framework/set_properties.h"
-#include "simulator/window_construction.h"
+#include "windows/window_construction.h"
 #include "windows/info_wnd_streams.h"
 
 namespace InfoWnd {

@@ -6,7 +6,7 @@
 #include "app/menu_item_accessors.h"
 #include "framework/text_area.h"
 #include "framework/window.h"
-#include "simulator/program_window.h"
+#include "windows/program_window.h"
 #include "windows/info_wnd_accessor.h"
 
 namespace InfoWnd {

@@ -10,7 +10,7 @@ runs="${1:-1250000}"
 workers="${2:-8}"
 build="$root/build-fuzz"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DNERQ_FUZZ=ON -DNERQ_BENCH=OFF >/dev/null
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DNERQ_FUZZ=ON >/dev/null
 cmake --build "$build" --target property_stream_fuzz -j"$(nproc)"
 
 scratch="$(mktemp -d)"

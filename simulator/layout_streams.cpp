@@ -7,18 +7,19 @@ namespace {
 // The head that every control stream but the timer's begins with.
 template <class Layout>
 PropertyStreamWriter& Head(PropertyStreamWriter& w, const Layout& l) {
-    w.String("Name", l.Name)
-        .Integer("Index", l.Index)
-        .Integer("Left", l.Left)
-        .Integer("Top", l.Top)
-        .Integer("Width", l.Width)
-        .Integer("Height", l.Height)
-        .Boolean("LockLeft", l.LockLeft)
-        .Boolean("LockTop", l.LockTop)
-        .Boolean("LockRight", l.LockRight)
-        .Boolean("LockBottom", l.LockBottom)
-        .Integer("TabIndex", l.TabIndex)
-        .Integer("TabPanelIndex", l.TabPanelIndex);
+    const ControlHead& h = l.Head;
+    w.String("Name", h.Name)
+        .Integer("Index", h.Index)
+        .Integer("Left", h.Left)
+        .Integer("Top", h.Top)
+        .Integer("Width", h.Width)
+        .Integer("Height", h.Height)
+        .Boolean("LockLeft", h.LockLeft)
+        .Boolean("LockTop", h.LockTop)
+        .Boolean("LockRight", h.LockRight)
+        .Boolean("LockBottom", h.LockBottom)
+        .Integer("TabIndex", h.TabIndex)
+        .Integer("TabPanelIndex", h.TabPanelIndex);
     // A rectangle's head has no TabStop, and its layout no such field.
     if constexpr (requires { l.TabStop; }) {
         w.Boolean("TabStop", l.TabStop);

@@ -7,8 +7,9 @@
 #include "framework/property.h"
 
 // The layout values of each kind of object, one field per stored key, named
-// like the key and declared in the kind's stored order, so that a description
-// written with designated initialisers reads in stream order. The initialisers
+// like the key and declared in the kind's stored order (a control's first
+// keys in its Head), so that a description written with designated
+// initialisers reads in stream order. The initialisers
 // hold the values that every object of the kind in the program stores; any
 // other field starts at zero, false or empty, and a description names what
 // differs from that.
@@ -20,6 +21,23 @@ namespace layout_colors {
 inline constexpr fw::Color kWhite{0xFF, 0xFF, 0xFF, 0x00};
 inline constexpr fw::Color kBlack{0x00, 0x00, 0x00, 0x00};
 }  // namespace layout_colors
+
+// The keys that every control's stream begins with, in their stored order:
+// its name, index and place, locked on all four sides, and its tab order.
+struct ControlHead {
+    std::string Name{};
+    std::int64_t Index = kNoControlArrayIndex;
+    std::int64_t Left = 0;
+    std::int64_t Top = 0;
+    std::int64_t Width = 0;
+    std::int64_t Height = 0;
+    bool LockLeft = true;
+    bool LockTop = true;
+    bool LockRight = true;
+    bool LockBottom = true;
+    std::int64_t TabIndex = 0;
+    std::int64_t TabPanelIndex = 0;
+};
 
 struct WindowLayout {
     std::int64_t Width = 0;
@@ -47,18 +65,7 @@ struct WindowLayout {
 };
 
 struct TextFieldLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool TabStop = true;
     bool AllowAutoDeactivate = true;
     fw::Color BackgroundColor = layout_colors::kWhite;
@@ -91,18 +98,7 @@ struct TextFieldLayout {
 };
 
 struct LabelLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool TabStop = false;
     bool AllowAutoDeactivate = true;
     bool Enabled = true;
@@ -127,18 +123,7 @@ struct LabelLayout {
 
 // A rectangle stores no TabStop.
 struct RectangleLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool AllowAutoDeactivate = true;
     double BorderThickness = 0;
     fw::Color BottomRightColor{};
@@ -153,18 +138,7 @@ struct RectangleLayout {
 
 // The stream stores Transparent twice, both times this one value.
 struct CanvasLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool TabStop = false;
     bool AllowAutoDeactivate = true;
     bool Enabled = true;
@@ -179,18 +153,7 @@ struct CanvasLayout {
 };
 
 struct SliderLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool TabStop = true;
     bool AllowAutoDeactivate = true;
     bool Enabled = true;
@@ -208,18 +171,7 @@ struct SliderLayout {
 };
 
 struct PushButtonLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool TabStop = false;
     bool AllowAutoDeactivate = true;
     std::int64_t MacButtonStyle = 0;  // PushButton.MacButtonStyles
@@ -240,18 +192,7 @@ struct PushButtonLayout {
 };
 
 struct TextAreaLayout {
-    std::string Name{};
-    std::int64_t Index = kNoControlArrayIndex;
-    std::int64_t Left = 0;
-    std::int64_t Top = 0;
-    std::int64_t Width = 0;
-    std::int64_t Height = 0;
-    bool LockLeft = true;
-    bool LockTop = true;
-    bool LockRight = true;
-    bool LockBottom = true;
-    std::int64_t TabIndex = 0;
-    std::int64_t TabPanelIndex = 0;
+    ControlHead Head;
     bool TabStop = false;
     bool AllowAutoDeactivate = true;
     fw::Color BackgroundColor{};

@@ -3,8 +3,8 @@
 #include "app/chart_small.h"
 #include "framework/set_properties.h"
 #include "simulator/control_wnd_accessor.h"
-#include "windows/window_construction.h"
 #include "windows/about_wnd_streams.h"
+#include "windows/window_construction.h"
 #include "windows/wrapper_timer1.h"
 
 namespace AboutWnd {

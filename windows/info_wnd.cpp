@@ -2,8 +2,8 @@
 
 #include "app/menu_accessor.h"
 #include "framework/set_properties.h"
-#include "windows/window_construction.h"
 #include "windows/info_wnd_streams.h"
+#include "windows/window_construction.h"
 
 namespace InfoWnd {
 

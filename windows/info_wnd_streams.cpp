@@ -75,12 +75,12 @@ const std::string& InfoWndTextAreaStream() {
     // Overlaps the window's left and top edges by one pixel and stops short
     // of its right and bottom ones.
     static const std::string stream =
-        Stream(TextAreaLayout{.Name = "StaticText1",
-                              .Left = -1,
-                              .Top = -1,
-                              .Width = 447,
-                              .Height = 358,
-                              .TabIndex = 0,
+        Stream(TextAreaLayout{.Head = {.Name = "StaticText1",
+                                       .Left = -1,
+                                       .Top = -1,
+                                       .Width = 447,
+                                       .Height = 358,
+                                       .TabIndex = 0},
                               .TabStop = false,
                               .BackgroundColor = layout_colors::kWhite,
                               .HasBorder = true,

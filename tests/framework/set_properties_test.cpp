@@ -221,8 +221,9 @@ TEST_F(SetPropertiesTest, ColourBytesAreRedGreenBlueInStoredOrder) {
         {"\x00\x00\xFF\x00"s, QColor(0, 0, 0xFF)},
         {"\x66\x66\x66\x00"s, QColor(0x66, 0x66, 0x66)},
     };
-    auto label = Place<fw::Label>("Colour", Stream(LabelLayout{.Name = "Colour", .Value = "x"}));
-    auto field = Place<fw::TextField>("Field", Stream(TextFieldLayout{.Name = "Field"}));
+    auto label =
+        Place<fw::Label>("Colour", Stream(LabelLayout{.Head = {.Name = "Colour"}, .Value = "x"}));
+    auto field = Place<fw::TextField>("Field", Stream(TextFieldLayout{.Head = {.Name = "Field"}}));
     for (const ColourCase& c : cases) {
         fw::SetProperties(label, "TextColor " + c.bytes);
         fw::SetProperties(field, "TextColor " + c.bytes + "BackgroundColor " + c.bytes);
@@ -236,14 +237,16 @@ TEST_F(SetPropertiesTest, ColourBytesAreRedGreenBlueInStoredOrder) {
 TEST_F(SetPropertiesTest, FontSizeAndBoldReachALabelAndAField) {
     const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     auto label = Place<fw::Label>(
-        "Big", Stream(LabelLayout{
-                   .Name = "Big", .Width = 300, .Height = 40, .Value = "Big", .FontSize = 30}));
+        "Big",
+        Stream(LabelLayout{
+            .Head = {.Name = "Big", .Width = 300, .Height = 40}, .Value = "Big", .FontSize = 30}));
     EXPECT_EQ(label->Shown()->font().pixelSize(), 30);
     EXPECT_FALSE(label->Shown()->font().bold());
     EXPECT_EQ(label->Shown()->font().family(), system.family());
     auto field = Place<fw::TextField>(
-        "Bold", Stream(TextFieldLayout{
-                    .Name = "Bold", .Width = 200, .Height = 30, .FontSize = 20, .Bold = true}));
+        "Bold",
+        Stream(TextFieldLayout{
+            .Head = {.Name = "Bold", .Width = 200, .Height = 30}, .FontSize = 20, .Bold = true}));
     EXPECT_EQ(field->Edit()->font().pixelSize(), 20);
     EXPECT_TRUE(field->Edit()->font().bold());
     EXPECT_EQ(field->Edit()->font().family(), system.family());
@@ -265,12 +268,11 @@ TEST_F(SetPropertiesTest, ASlidersValueSurvivesTheRangeThatFollowsIt) {
     int n = 0;
     for (const SliderCase& c : cases) {
         const std::string name = "Slider" + std::to_string(n++);
-        auto slider = Place<fw::Slider>(name, Stream(SliderLayout{.Name = name,
-                                                                  .Width = 200,
-                                                                  .Height = 15,
-                                                                  .Value = c.value,
-                                                                  .MinimumValue = c.minimum,
-                                                                  .MaximumValue = c.maximum}));
+        auto slider = Place<fw::Slider>(
+            name, Stream(SliderLayout{.Head = {.Name = name, .Width = 200, .Height = 15},
+                                      .Value = c.value,
+                                      .MinimumValue = c.minimum,
+                                      .MaximumValue = c.maximum}));
         SCOPED_TRACE(c.value);
         EXPECT_EQ(slider->Bar()->minimum(), c.minimum);
         EXPECT_EQ(slider->Bar()->maximum(), c.maximum);
@@ -281,7 +283,8 @@ TEST_F(SetPropertiesTest, ASlidersValueSurvivesTheRangeThatFollowsIt) {
 
 TEST_F(SetPropertiesTest, KeysAreFoundLetterCaseAside) {
     auto label = Place<fw::Label>(
-        "Wrapped", Stream(LabelLayout{.Name = "Wrapped", .Multiline = true, .Value = "a b"}));
+        "Wrapped",
+        Stream(LabelLayout{.Head = {.Name = "Wrapped"}, .Multiline = true, .Value = "a b"}));
     EXPECT_TRUE(label->Shown()->wordWrap());
     fw::SetProperties(label, PropertyStreamWriter().Boolean("MULTILINE", false).Bytes());
     EXPECT_FALSE(label->Shown()->wordWrap());
@@ -295,7 +298,7 @@ TEST_F(SetPropertiesTest, KeysAreFoundLetterCaseAside) {
 
 // A key that a stream holds twice is set twice, in stored order.
 TEST_F(SetPropertiesTest, ADoubledKeyIsAppliedTwice) {
-    auto field = Place<fw::TextField>("Field", Stream(TextFieldLayout{.Name = "Field"}));
+    auto field = Place<fw::TextField>("Field", Stream(TextFieldLayout{.Head = {.Name = "Field"}}));
     std::vector<std::string> seen;
     fw::RuntimeAddEventHandler(
         field, fw::TextField::TextChange,
@@ -317,12 +320,10 @@ TEST_F(SetPropertiesTest, ADoubledKeyIsAppliedTwice) {
 // A stream that breaks the format is refused whole: the label keeps its place,
 // text and visibility although the entries before the fault are well formed.
 TEST_F(SetPropertiesTest, AMalformedStreamIsRefusedWholeNamingKeyAndOffset) {
-    auto label = Place<fw::Label>("Target", Stream(LabelLayout{.Name = "Target",
-                                                               .Left = 10,
-                                                               .Top = 20,
-                                                               .Width = 80,
-                                                               .Height = 20,
-                                                               .Value = "before"}));
+    auto label = Place<fw::Label>(
+        "Target", Stream(LabelLayout{
+                      .Head = {.Name = "Target", .Left = 10, .Top = 20, .Width = 80, .Height = 20},
+                      .Value = "before"}));
     const std::string good = PropertyStreamWriter()
                                  .Integer("Left", 300)
                                  .String("Value", "after")
@@ -367,12 +368,9 @@ TEST_F(SetPropertiesTest, AMalformedStreamIsRefusedWholeNamingKeyAndOffset) {
 // name: the entries before it stand, the parent stays unset, and the failure
 // names the key and where its entry begins.
 TEST_F(SetPropertiesTest, APropertyThatRefusesItsValueEndsTheCallNamingKeyAndOffset) {
-    const std::string stream = Stream(LabelLayout{.Name = "Orphan",
-                                                  .Left = 33,
-                                                  .Top = 44,
-                                                  .Width = 50,
-                                                  .Height = 20,
-                                                  .InitialParent = "NoSuchFrame"});
+    const std::string stream = Stream(
+        LabelLayout{.Head = {.Name = "Orphan", .Left = 33, .Top = 44, .Width = 50, .Height = 20},
+                    .InitialParent = "NoSuchFrame"});
     auto label = window->New<fw::Label>();
     label->Constructor();
     window->AddControl("Orphan", label);

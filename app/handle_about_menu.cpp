@@ -20,6 +20,7 @@ const fw::ClassRecord& HandleAboutMenu::ClassInfo() {
         .name = "HandleAboutMenu",
         .super = &fw::Application::ClassInfo(),
         .handlers = {{"EnableMenuItems", fw::HandlerOf(&HandleAboutMenu::Event_EnableMenuItems)}},
+        .members = {{"IsEventImplemented", fw::HandlerOf(&HandleAboutMenu::IsEventImplemented)}},
     });
     return record;
 }

@@ -17,8 +17,10 @@ bool supportsHiDPI = false;
 }  // namespace
 
 const ClassRecord& Application::ClassInfo() {
-    static const ClassRecord record(
-        {.name = "Application", .super = &Object::ClassInfo(), .framework = true});
+    static const ClassRecord record({.name = "Application",
+                                     .super = &Object::ClassInfo(),
+                                     .framework = true,
+                                     .classEvents = {"EnableMenuItems"}});
     return record;
 }
 

@@ -32,16 +32,7 @@ const ClassRecord& Canvas::ClassInfo() {
         .name = "Canvas",
         .super = &RectControl::ClassInfo(),
         .framework = true,
-        .events =
-            {
-                {"DoubleClick", "( {class}, Integer, Integer )"},
-                {"GotFocus", "( {class} )"},
-                {"LostFocus", "( {class} )"},
-                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                {"MouseDrag", "( {class}, Integer, Integer )"},
-                {"MouseUp", "( {class}, Integer, Integer )"},
-                {"Paint", "( {class}, Graphics, Rect() )"},
-            },
+        .events = kEvents,
         .properties =
             {
                 KeptProperty("AllowFocusRing", PropertyType::Boolean),

@@ -12,6 +12,17 @@ class Picture;
 // with no backdrop it shows nothing.
 class Canvas : public RectControl {
   public:
+    static constexpr auto kEvents =
+        Events(RectControl::kEvents, EventTable<7>{{
+                                         {"DoubleClick", "( {class}, Integer, Integer )"},
+                                         {"GotFocus", "( {class} )"},
+                                         {"LostFocus", "( {class} )"},
+                                         {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+                                         {"MouseDrag", "( {class}, Integer, Integer )"},
+                                         {"MouseUp", "( {class}, Integer, Integer )"},
+                                         {"Paint", "( {class}, Graphics, Rect() )"},
+                                     }});
+
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 

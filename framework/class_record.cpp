@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "framework/exceptions.h"
+
 namespace fw {
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -43,16 +45,27 @@ const ClassRecord* ClassRecord::Find(std::string_view name) const {
     return nullptr;
 }
 
-int ClassRecord::EventCount() const {
-    return static_cast<int>(spec_.events.size()) + (Super() ? Super()->EventCount() : 0);
+const ClassRecord* ClassRecord::EventClass() const {
+    for (const ClassRecord* record = this; record; record = record->Super()) {
+        if (!record->spec_.events.empty()) {
+            return record;
+        }
+    }
+    return nullptr;
 }
 
 const EventDecl* ClassRecord::EventAt(int index) const {
-    const int base = Super() ? Super()->EventCount() : 0;
-    if (index >= base && index < base + static_cast<int>(spec_.events.size())) {
-        return &spec_.events[static_cast<std::size_t>(index - base)];
+    const ClassRecord* owner = EventClass();
+    if (!owner || index < 0 || static_cast<std::size_t>(index) >= owner->spec_.events.size()) {
+        return nullptr;
     }
-    return (Super() && index >= 0) ? Super()->EventAt(index) : nullptr;
+    return &owner->spec_.events[static_cast<std::size_t>(index)];
+}
+
+bool ClassRecord::Raises(int index) const {
+    const ClassRecord* owner = EventClass();
+    return owner && std::find(owner->spec_.raised.begin(), owner->spec_.raised.end(), index) !=
+                        owner->spec_.raised.end();
 }
 
 std::optional<std::string> ClassRecord::EventSignature(int index) const {
@@ -60,7 +73,7 @@ std::optional<std::string> ClassRecord::EventSignature(int index) const {
     if (!event) {
         return std::nullopt;
     }
-    std::string signature = event->signature;
+    std::string signature(event->signature);
     const std::string placeholder = "{class}";
     if (auto at = signature.find(placeholder); at != std::string::npos) {
         signature.replace(at, placeholder.size(), FrameworkClass().Name());
@@ -73,6 +86,37 @@ const PropertyDecl* ClassRecord::FindProperty(std::string_view key) const {
         for (const PropertyDecl& property : record->spec_.properties) {
             if (EqualsIgnoringCase(property.name, key)) {
                 return &property;
+            }
+        }
+    }
+    return nullptr;
+}
+
+ClassRecord::ClassRecord(Spec spec) : spec_(std::move(spec)) {
+    for (const auto& [event, handler] : spec_.handlers) {
+        if (!IsClassEvent(event)) {
+            throw RuntimeException("class " + spec_.name + " handles \"" + event +
+                                   "\", which no class it is raises");
+        }
+    }
+}
+
+bool ClassRecord::IsClassEvent(std::string_view event) const {
+    for (const ClassRecord* record = this; record; record = record->Super()) {
+        for (std::string_view raised : record->spec_.classEvents) {
+            if (EqualsIgnoringCase(raised, event)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+const MemberDecl* ClassRecord::Member(std::string_view name) const {
+    for (const ClassRecord* record = this; record; record = record->Super()) {
+        for (const MemberDecl& member : record->spec_.members) {
+            if (member.name == name) {
+                return &member;
             }
         }
     }

@@ -9,9 +9,7 @@ const ClassRecord& Control::ClassInfo() {
         .name = "Control",
         .super = &Object::ClassInfo(),
         .framework = true,
-        .events = {{"Close", "( {class} )"},
-                   {"CreatePane", "( {class} )"},
-                   {"Open", "( {class} )"}},
+        .events = kEvents,
         .properties = {PropertyOf("Name", PropertyType::String, &Control::SetName)},
     });
     return record;
@@ -23,6 +21,10 @@ void Control::AddEventHandler(int index, std::shared_ptr<Delegate> delegate) {
     if (!expected) {
         throw RuntimeException("class " + Record().Name() + " has no event with index " +
                                std::to_string(index));
+    }
+    if (!Record().Raises(index)) {
+        throw RuntimeException("event " + std::string(Record().EventAt(index)->name) + " of " +
+                               Record().Name() + " is never raised: a hook on it would never run");
     }
     if (delegate->Signature() != *expected) {
         throw RuntimeException("event " + std::to_string(index) + " of " + Record().Name() +

@@ -16,6 +16,10 @@ class Window;
 // Its events are hooked one by one, by index in its class's event table.
 class Control : public Object {
   public:
+    // The events that every drawn control's table begins with.
+    static constexpr EventTable<3> kEvents = {
+        {{"Close", "( {class} )"}, {"CreatePane", "( {class} )"}, {"Open", "( {class} )"}}};
+
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 
@@ -35,8 +39,9 @@ class Control : public Object {
     // The holding window's content area has a new size.
     virtual void WindowResized() {}
 
-    // Attaches a delegate to event `index`; its signature text must be the
-    // one that the event calls with.
+    // Attaches a delegate to event `index`: an event that the runtime raises
+    // for this class, and the delegate's signature text must be the one that
+    // the event calls with; RuntimeException otherwise.
     void AddEventHandler(int index, std::shared_ptr<Delegate> delegate);
     std::shared_ptr<Delegate> EventDelegate(int index) const;
 

@@ -13,7 +13,7 @@ const ClassRecord& Label::ClassInfo() {
         .name = "Label",
         .super = &TextControl::ClassInfo(),
         .framework = true,
-        .events = MouseEvents(),
+        .events = kEvents,
         .properties =
             {
                 PropertyOf("MultiLine", PropertyType::Boolean, &Label::SetMultiLine),

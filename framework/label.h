@@ -11,6 +11,8 @@ namespace fw {
 // A line of text that the user cannot edit.
 class Label : public TextControl {
   public:
+    static constexpr auto kEvents = Events(RectControl::kEvents, kMouseEvents);
+
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 

@@ -35,10 +35,32 @@ PropertyDecl KeptProperty(std::string name, PropertyType type) {
 namespace fw {
 
 std::any Object::RaiseClassEvent(std::string_view event, const std::vector<std::any>& args) {
-    if (const EventHandler* handler = Record().Handler(event)) {
-        return (*handler)(*this, args);
+    const ClassRecord& record = Record();
+    if (!record.IsClassEvent(event)) {
+        throw RuntimeException("class " + record.Name() + " raises no event " + std::string(event));
     }
-    return {};
+    const EventHandler* handler = record.Handler(event);
+    if (!handler) {
+        return {};
+    }
+    try {
+        return (*handler)(*this, args);
+    } catch (const EventArgumentMismatch&) {
+        throw RuntimeException("the handler of event " + std::string(event) + " of " +
+                               record.Name() + " takes other arguments than the event gives");
+    }
+}
+
+bool Object::RaiseBooleanEvent(std::string_view event, const std::vector<std::any>& args) {
+    const std::any result = RaiseClassEvent(event, args);
+    if (!result.has_value()) {
+        return false;
+    }
+    if (const bool* value = std::any_cast<bool>(&result)) {
+        return *value;
+    }
+    throw RuntimeException("the handler of event " + std::string(event) + " of " + Record().Name() +
+                           " gives no Boolean");
 }
 
 bool RuntimeIsEventHandled(const std::shared_ptr<Object>& object, std::string_view className,

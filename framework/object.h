@@ -35,8 +35,13 @@ class Object : public std::enable_shared_from_this<Object> {
 
     // Runs the handler that the object's class has for one of its class
     // events (Activate, KeyDown, EnableMenuItems, ...): the handler's result,
-    // or an empty value when the class does not handle the event.
+    // or an empty value when the class does not handle the event. An event
+    // that the class does not raise, or a handler that takes other arguments,
+    // is a RuntimeException naming the event.
     std::any RaiseClassEvent(std::string_view event, const std::vector<std::any>& args = {});
+    // The same for an event whose handler returns a Boolean: false when the
+    // class does not handle it.
+    bool RaiseBooleanEvent(std::string_view event, const std::vector<std::any>& args = {});
 
   private:
     std::map<std::string, PropertyValue> stored_;

@@ -33,14 +33,8 @@ const ClassRecord& PushButton::ClassInfo() {
         .name = "PushButton",
         .super = &TextControl::ClassInfo(),
         .framework = true,
-        .events =
-            {
-                {"Action", "( {class} )"},
-                {"GotFocus", "( {class} )"},
-                {"LostFocus", "( {class} )"},
-                {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                {"MouseUp", "( {class}, Integer, Integer )"},
-            },
+        .events = kEvents,
+        .raised = {Action, MouseDown},
         .properties =
             {
                 KeptProperty("MacButtonStyle", PropertyType::Integer),

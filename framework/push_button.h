@@ -17,7 +17,16 @@ class PushButton : public TextControl {
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 
-    enum Event { Action = 15, MouseDown = 18 };
+    static constexpr auto kEvents =
+        Events(RectControl::kEvents, EventTable<5>{{
+                                         {"Action", "( {class} )"},
+                                         {"GotFocus", "( {class} )"},
+                                         {"LostFocus", "( {class} )"},
+                                         {"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+                                         {"MouseUp", "( {class}, Integer, Integer )"},
+                                     }});
+    static constexpr int Action = EventIndex(kEvents, "Action");
+    static constexpr int MouseDown = EventIndex(kEvents, "MouseDown");
 
     void Constructor() override;
 

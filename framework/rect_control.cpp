@@ -14,21 +14,6 @@ struct RectControl::WidgetHolder {
     QPointer<QWidget> widget;
 };
 
-std::vector<EventDecl> MouseEvents(std::vector<EventDecl> own) {
-    std::vector<EventDecl> events = {{"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
-                                     {"MouseDrag", "( {class}, Integer, Integer )"},
-                                     {"MouseUp", "( {class}, Integer, Integer )"}};
-    events.insert(events.end(), own.begin(), own.end());
-    return events;
-}
-
-std::vector<EventDecl> FocusAndMouseEvents(std::vector<EventDecl> own) {
-    std::vector<EventDecl> events = {{"GotFocus", "( {class} )"}, {"LostFocus", "( {class} )"}};
-    const std::vector<EventDecl> mouse = MouseEvents(std::move(own));
-    events.insert(events.end(), mouse.begin(), mouse.end());
-    return events;
-}
-
 RectControl::RectControl() = default;
 
 RectControl::~RectControl() {
@@ -42,21 +27,7 @@ const ClassRecord& RectControl::ClassInfo() {
         .name = "RectControl",
         .super = &Control::ClassInfo(),
         .framework = true,
-        .events =
-            {
-                {"ConstructContextualMenu", "( {class}, MenuItem, Integer, Integer ) as Boolean"},
-                {"ContextualMenuAction", "( {class}, MenuItem ) as Boolean"},
-                {"DragEnter", "( {class}, DragItem, DragItem.Types ) as Boolean"},
-                {"DragExit", "( {class}, DragItem, DragItem.Types )"},
-                {"DragOver", "( {class}, Integer, Integer, DragItem.Types ) as Boolean"},
-                {"DropObject", "( {class}, DragItem, DragItem.Types )"},
-                {"KeyDown", "( {class}, String ) as Boolean"},
-                {"KeyUp", "( {class}, String )"},
-                {"MouseEnter", "( {class} )"},
-                {"MouseExit", "( {class} )"},
-                {"MouseMove", "( {class}, Integer, Integer )"},
-                {"MouseWheel", "( {class}, Integer, Integer, Integer, Integer ) as Boolean"},
-            },
+        .events = kEvents,
         .properties =
             {
                 PropertyOf("Index", PropertyType::Integer, &RectControl::SetIndex),

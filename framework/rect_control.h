@@ -11,10 +11,13 @@ class QWidget;
 
 namespace fw {
 
-// The events that the drawn controls share, in their table order, followed
-// by a class's own.
-std::vector<EventDecl> MouseEvents(std::vector<EventDecl> own = {});
-std::vector<EventDecl> FocusAndMouseEvents(std::vector<EventDecl> own = {});
+// Events that several kinds of drawn control have, in their table order.
+inline constexpr EventTable<2> kFocusEvents = {
+    {{"GotFocus", "( {class} )"}, {"LostFocus", "( {class} )"}}};
+inline constexpr EventTable<3> kMouseEvents = {
+    {{"MouseDown", "( {class}, Integer, Integer ) as Boolean"},
+     {"MouseDrag", "( {class}, Integer, Integer )"},
+     {"MouseUp", "( {class}, Integer, Integer )"}}};
 
 // A control with a place on its window: position and size in window
 // coordinates, locks, tab order, visibility and enabling, all on the Qt
@@ -27,7 +30,23 @@ class RectControl : public Control {
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 
-    enum Event { KeyDown = 9 };
+    static constexpr auto kEvents = Events(
+        Control::kEvents,
+        EventTable<12>{{
+            {"ConstructContextualMenu", "( {class}, MenuItem, Integer, Integer ) as Boolean"},
+            {"ContextualMenuAction", "( {class}, MenuItem ) as Boolean"},
+            {"DragEnter", "( {class}, DragItem, DragItem.Types ) as Boolean"},
+            {"DragExit", "( {class}, DragItem, DragItem.Types )"},
+            {"DragOver", "( {class}, Integer, Integer, DragItem.Types ) as Boolean"},
+            {"DropObject", "( {class}, DragItem, DragItem.Types )"},
+            {"KeyDown", "( {class}, String ) as Boolean"},
+            {"KeyUp", "( {class}, String )"},
+            {"MouseEnter", "( {class} )"},
+            {"MouseExit", "( {class} )"},
+            {"MouseMove", "( {class}, Integer, Integer )"},
+            {"MouseWheel", "( {class}, Integer, Integer, Integer, Integer ) as Boolean"},
+        }});
+    static constexpr int KeyDown = EventIndex(kEvents, "KeyDown");
 
     // The place as it is now, in window coordinates: where the window was
     // resized, the locked edges have taken the control along.

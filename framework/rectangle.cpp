@@ -48,7 +48,7 @@ const ClassRecord& Rectangle::ClassInfo() {
         .name = "Rectangle",
         .super = &RectControl::ClassInfo(),
         .framework = true,
-        .events = MouseEvents(),
+        .events = kEvents,
         .properties =
             {
                 PropertyOf("BorderThickness", PropertyType::Double, &Rectangle::SetBorderThickness),

@@ -9,6 +9,8 @@ namespace fw {
 // colour, the bottom and right edges in another.
 class Rectangle : public RectControl {
   public:
+    static constexpr auto kEvents = Events(RectControl::kEvents, kMouseEvents);
+
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 

@@ -23,7 +23,8 @@ const ClassRecord& Slider::ClassInfo() {
         .name = "Slider",
         .super = &RectControl::ClassInfo(),
         .framework = true,
-        .events = FocusAndMouseEvents({{"ValueChanged", "( {class} )"}}),
+        .events = kEvents,
+        .raised = {ValueChanged},
         .properties =
             {
                 PropertyOf("Value", PropertyType::Integer, &Slider::SetValue),

@@ -15,7 +15,9 @@ class Slider : public RectControl {
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 
-    enum Event { ValueChanged = 20 };
+    static constexpr auto kEvents = Events(RectControl::kEvents, kFocusEvents, kMouseEvents,
+                                           EventTable<1>{{{"ValueChanged", "( {class} )"}}});
+    static constexpr int ValueChanged = EventIndex(kEvents, "ValueChanged");
 
     void Constructor() override;
 

@@ -14,8 +14,7 @@ const ClassRecord& TextArea::ClassInfo() {
         .name = "TextArea",
         .super = &TextControl::ClassInfo(),
         .framework = true,
-        .events =
-            FocusAndMouseEvents({{"SelChange", "( {class} )"}, {"TextChange", "( {class} )"}}),
+        .events = kEvents,
         .properties =
             {
                 PropertyOf("BackgroundColor", PropertyType::Color, &TextArea::SetBackgroundColor),

@@ -13,6 +13,11 @@ namespace fw {
 // the text each break a line.
 class TextArea : public TextControl {
   public:
+    // A text area raises none of them: it is read, not typed into, here.
+    static constexpr auto kEvents =
+        Events(RectControl::kEvents, kFocusEvents, kMouseEvents,
+               EventTable<2>{{{"SelChange", "( {class} )"}, {"TextChange", "( {class} )"}}});
+
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 

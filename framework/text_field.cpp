@@ -133,8 +133,8 @@ const ClassRecord& TextField::ClassInfo() {
         .name = "TextField",
         .super = &TextControl::ClassInfo(),
         .framework = true,
-        .events =
-            FocusAndMouseEvents({{"SelChange", "( {class} )"}, {"TextChange", "( {class} )"}}),
+        .events = kEvents,
+        .raised = {KeyDown, TextChange},
         .properties =
             {
                 PropertyOf("BackgroundColor", PropertyType::Color, &TextField::SetBackgroundColor),

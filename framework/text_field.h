@@ -17,7 +17,10 @@ class TextField : public TextControl {
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 
-    enum Event { TextChange = 21 };
+    static constexpr auto kEvents =
+        Events(RectControl::kEvents, kFocusEvents, kMouseEvents,
+               EventTable<2>{{{"SelChange", "( {class} )"}, {"TextChange", "( {class} )"}}});
+    static constexpr int TextChange = EventIndex(kEvents, "TextChange");
 
     void Constructor() override;
 

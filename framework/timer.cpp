@@ -30,12 +30,12 @@ Timer::Timer() : timer_(std::make_unique<QTimer>()) {
 Timer::~Timer() = default;
 
 const ClassRecord& Timer::ClassInfo() {
-    // A timer is no drawn control: its event table is its own, Action first.
     static const ClassRecord record({
         .name = "Timer",
-        .super = &Object::ClassInfo(),
+        .super = &Control::ClassInfo(),
         .framework = true,
-        .events = {{"Action", "( {class} )"}},
+        .events = kEvents,
+        .raised = {Action},
         .properties =
             {
                 PropertyOf("RunMode", PropertyType::Integer, &Timer::SetRunMode),

@@ -24,7 +24,9 @@ class Timer : public Control, public ActionSource {
     static const ClassRecord& ClassInfo();
     const ClassRecord& Record() const override { return ClassInfo(); }
 
-    enum Event { Action = 0 };
+    // A timer is no drawn control: its table is its own, Action first.
+    static constexpr EventTable<1> kEvents = {{{"Action", "( {class} )"}}};
+    static constexpr int Action = EventIndex(kEvents, "Action");
     enum RunModes : std::int64_t { Off = 0, Single = 1, Multiple = 2 };
 
     void addActionNotificationReceiver(

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "framework/class_registry.h"
 #include "framework/guard.h"
 #include "framework/menu_bar.h"
 #include "framework/pane_child.h"
@@ -87,6 +88,8 @@ const ClassRecord& Window::ClassInfo() {
         .name = "Window",
         .super = &Object::ClassInfo(),
         .framework = true,
+        .classEvents = {"Activate", "AddMenuHandlers", "Close", "CreateControls", "EnableMenuItems",
+                        "KeyDown", "Layout", "MouseDown"},
         .properties =
             {
                 PropertyOf("Width", PropertyType::Integer, &Window::SetWidth),
@@ -221,13 +224,11 @@ void Window::HandleClose() {
 }
 
 bool Window::HandleKeyDown(const std::string& key) {
-    const std::any result = RaiseClassEvent("KeyDown", {key});
-    return result.has_value() && std::any_cast<bool>(result);
+    return RaiseBooleanEvent("KeyDown", {key});
 }
 
 bool Window::HandleMouseDown(std::int64_t x, std::int64_t y) {
-    const std::any result = RaiseClassEvent("MouseDown", {x, y});
-    return result.has_value() && std::any_cast<bool>(result);
+    return RaiseBooleanEvent("MouseDown", {x, y});
 }
 
 void Window::HandleResize() {
@@ -398,8 +399,13 @@ void Window::ApplyBackground() {
 }
 
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className) {
+    const ClassRecord* record = RegisteredClass(className);
+    if (!record) {
+        throw RuntimeException("no window class \"" + std::string(className) +
+                               "\" is registered with the runtime");
+    }
     for (const auto& window : OpenList()) {
-        if (window->IsOpen() && window->Record().Name() == className) {
+        if (window->IsOpen() && &window->Record() == record) {
             return window;
         }
     }

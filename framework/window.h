@@ -117,7 +117,8 @@ class Window : public Object {
     bool menuBarVisible_ = true;
 };
 
-// The open window whose class has this full name, shown or hidden, or Nil.
+// The open window of the registered class with this full name, shown or
+// hidden, or Nil; RuntimeException for a name that no class registered.
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className);
 // Every open window, oldest first.
 std::vector<std::shared_ptr<Window>> OpenWindows();

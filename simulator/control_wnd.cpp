@@ -2,11 +2,17 @@
 
 #include "app/chart_small.h"
 #include "app/menu_accessor.h"
+#include "framework/class_registry.h"
 #include "framework/set_properties.h"
 #include "simulator/control_wnd_streams.h"
 #include "windows/window_construction.h"
 
 namespace ControlWnd {
+namespace {
+
+const bool registered = fw::AddClassInitializer(&ControlWnd::ClassInfo);
+
+}  // namespace
 
 const fw::ClassRecord& ControlWnd::ClassInfo() {
     static const fw::ClassRecord record({
@@ -21,6 +27,7 @@ const fw::ClassRecord& ControlWnd::ClassInfo() {
                 {"EnableMenuItems", fw::HandlerOf(&ControlWnd::Event_EnableMenuItems)},
                 {"Layout", fw::HandlerOf(&ControlWnd::Layout)},
             },
+        .members = Members(),
     });
     return record;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "framework/runtime.h"
+#include "framework/startup.h"
 
 // Every test program brings the runtime up on Qt's offscreen platform, so the
 // tests drive real widgets without a display.
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     fw::RuntimeInit(argc, argv);
+    // The class initialisers, as the program's entry runs them.
+    fw::RuntimePerformInitializers();
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     fw::RuntimeExit();

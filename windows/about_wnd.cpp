@@ -1,6 +1,7 @@
 #include "windows/about_wnd.h"
 
 #include "app/chart_small.h"
+#include "framework/class_registry.h"
 #include "framework/set_properties.h"
 #include "simulator/control_wnd_accessor.h"
 #include "windows/about_wnd_streams.h"
@@ -8,6 +9,11 @@
 #include "windows/wrapper_timer1.h"
 
 namespace AboutWnd {
+namespace {
+
+const bool registered = fw::AddClassInitializer(&AboutWnd::ClassInfo);
+
+}  // namespace
 
 const fw::ClassRecord& AboutWnd::ClassInfo() {
     static const fw::ClassRecord record({
@@ -20,6 +26,7 @@ const fw::ClassRecord& AboutWnd::ClassInfo() {
                 {"Layout", fw::HandlerOf(&AboutWnd::Layout)},
                 {"MouseDown", fw::HandlerOf(&AboutWnd::Event_MouseDown)},
             },
+        .members = Members(),
     });
     return record;
 }

@@ -8,8 +8,8 @@
 #include "framework/label.h"
 #include "framework/timer.h"
 #include "framework/window.h"
-#include "windows/program_window.h"
 #include "windows/about_wnd_accessor.h"
+#include "windows/program_window.h"
 
 namespace AboutWnd {
 

@@ -1,11 +1,17 @@
 #include "windows/info_wnd.h"
 
 #include "app/menu_accessor.h"
+#include "framework/class_registry.h"
 #include "framework/set_properties.h"
 #include "windows/info_wnd_streams.h"
 #include "windows/window_construction.h"
 
 namespace InfoWnd {
+namespace {
+
+const bool registered = fw::AddClassInitializer(&InfoWnd::ClassInfo);
+
+}  // namespace
 
 const fw::ClassRecord& InfoWnd::ClassInfo() {
     static const fw::ClassRecord record({
@@ -17,6 +23,7 @@ const fw::ClassRecord& InfoWnd::ClassInfo() {
                 {"EnableMenuItems", fw::HandlerOf(&InfoWnd::Event_EnableMenuItems)},
                 {"Layout", fw::HandlerOf(&InfoWnd::Layout)},
             },
+        .members = Members(),
     });
     return record;
 }

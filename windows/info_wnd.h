@@ -6,8 +6,8 @@
 #include "app/menu_item_accessors.h"
 #include "framework/text_area.h"
 #include "framework/window.h"
-#include "windows/program_window.h"
 #include "windows/info_wnd_accessor.h"
+#include "windows/program_window.h"
 
 namespace InfoWnd {
 

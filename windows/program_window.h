@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "framework/class_record.h"
 #include "framework/window.h"
 
 // What the program's three window classes share: their Layout and their
@@ -20,5 +22,13 @@ class ProgramWindow : public fw::Window {
     // Whether this class handles the named event with a handler of its own.
     bool IsEventImplemented(const std::string& eventName) {
         return fw::RuntimeIsEventHandled(shared_from_this(), Record().Name(), eventName, true);
+    }
+
+    // What each window class's member list offers by name beside its
+    // virtual operations.
+    static std::vector<fw::MemberDecl> Members() {
+        return {
+            {"IsEventImplemented", fw::HandlerOf(&ProgramWindow::IsEventImplemented)},
+            {"CreateControls0", fw::HandlerOf(&ProgramWindow::CreateControls0), {{"Hidden", ""}}}};
     }
 };

@@ -1,0 +1,58 @@
+// The program's three window classes are registered with the runtime by the
+// class initialisers, under their full names, and their member lists offer
+// IsEventImplemented by name and mark CreateControls0 hidden.
+
+#include <gtest/gtest.h>
+
+#include <any>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/class_registry.h"
+#include "simulator/control_wnd.h"
+#include "tests/support/window_fixture.h"
+#include "windows/about_wnd.h"
+#include "windows/info_wnd.h"
+
+namespace {
+
+using WindowClasses = WindowsTest;
+
+TEST_F(WindowClasses, AreRegisteredUnderTheirFullNamesWithTheirMembers) {
+    struct Case {
+        const char* name;
+        const fw::ClassRecord& record;
+    };
+    const Case cases[] = {
+        {"ControlWnd.ControlWnd", ControlWnd::ControlWnd::ClassInfo()},
+        {"AboutWnd.AboutWnd", AboutWnd::AboutWnd::ClassInfo()},
+        {"InfoWnd.InfoWnd", InfoWnd::InfoWnd::ClassInfo()},
+    };
+    const std::vector<std::pair<std::string, std::string>> hidden = {{"Hidden", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fw::RegisteredClass(c.name), &c.record);
+        const fw::MemberDecl* create = c.record.Member("CreateControls0");
+        ASSERT_TRUE(create);
+        EXPECT_EQ(create->attributes, hidden);
+        const fw::MemberDecl* query = c.record.Member("IsEventImplemented");
+        ASSERT_TRUE(query);
+        EXPECT_TRUE(query->attributes.empty());
+    }
+    EXPECT_THROW(fw::GetImplicitWindow("ControlWnd"), fw::RuntimeException);
+}
+
+TEST_F(WindowClasses, AnswerTheEventQueryThroughTheMemberList) {
+    const auto simulator = ControlWnd::ControlWnd();
+    const fw::MemberDecl* query = simulator->Record().Member("IsEventImplemented");
+    ASSERT_TRUE(query);
+    const auto ask = [&](const char* event) {
+        return std::any_cast<bool>(query->call(*simulator, {std::string(event)}));
+    };
+    EXPECT_TRUE(ask("Activate"));
+    EXPECT_TRUE(ask("Layout"));
+    EXPECT_FALSE(ask("Open"));
+}
+
+}  // namespace

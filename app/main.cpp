@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "app/startup.h"
+#include "framework/pending_exception.h"
 #include "framework/runtime.h"
 #include "framework/startup.h"
 

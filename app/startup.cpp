@@ -8,6 +8,7 @@
 #include "app/menu_accessor.h"
 #include "framework/application.h"
 #include "framework/delegate.h"
+#include "framework/pending_exception.h"
 #include "framework/runtime.h"
 #include "framework/startup.h"
 #include "framework/unhandled_exception.h"

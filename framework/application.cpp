@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "framework/startup.h"
+#include "framework/trace.h"
 
 namespace fw {
 namespace {
@@ -30,19 +30,12 @@ void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
 }
 
 void Application::AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler) {
-    Deref(handler);
+    menuHandlers_.Add(name, std::move(handler));
     Trace("Application.AddMenuHandler " + name);
-    menuHandlers_.emplace_back(name, std::move(handler));
 }
 
 std::vector<std::shared_ptr<Delegate>> Application::MenuHandlers(std::string_view name) const {
-    std::vector<std::shared_ptr<Delegate>> found;
-    for (const auto& [entry, handler] : menuHandlers_) {
-        if (entry == name) {
-            found.push_back(handler);
-        }
-    }
-    return found;
+    return menuHandlers_.For(name);
 }
 
 void Application::x_SetVersionData(std::int64_t majorVersion, std::int64_t minorVersion,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/delegate.h"
+#include "framework/menu_handler_table.h"
 #include "framework/object.h"
 
 namespace fw {
@@ -47,7 +48,7 @@ class Application : public Object {
 
   private:
     std::shared_ptr<fw::MenuBar> menuBar_;
-    std::vector<std::pair<std::string, std::shared_ptr<Delegate>>> menuHandlers_;
+    MenuHandlerTable menuHandlers_;
     VersionData version_;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/startup.h"
+#include "framework/trace.h"
 
 namespace fw {
 namespace {

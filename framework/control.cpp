@@ -1,6 +1,6 @@
 #include "framework/control.h"
 
-#include "framework/startup.h"
+#include "framework/trace.h"
 
 namespace fw {
 

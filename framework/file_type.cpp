@@ -1,6 +1,6 @@
 #include "framework/file_type.h"
 
-#include "framework/startup.h"
+#include "framework/trace.h"
 
 namespace fw {
 namespace {

@@ -4,7 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
+
+#include "framework/utf8.h"
 
 namespace fw {
 
@@ -129,10 +132,6 @@ long long LeadingExponent(std::string_view number) {
     return position + exponent;
 }
 
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
 }  // namespace
 
 std::string Format(double value, std::string_view mask) {
@@ -235,43 +234,9 @@ std::string Str(double value) {
 std::int64_t Asc(std::string_view text) {
     if (text.empty())
         return 0;
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80)
-        return lead;
-
-    // Sequence length, payload bits of the lead byte, and the smallest code
-    // that needs that length (anything below is an overlong form).
-    struct Form {
-        std::size_t length;
-        unsigned char payloadMask;
-        std::int64_t smallest;
-    };
-    Form form{};
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        form = {2, 0x1F, 0x80};
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        form = {3, 0x0F, 0x800};
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        form = {4, 0x07, 0x10000};
-    } else {
-        return lead;
-    }
-    const std::size_t length = form.length;
-    const std::int64_t smallest = form.smallest;
-    std::int64_t code = lead & form.payloadMask;
-    if (text.size() < length)
-        return lead;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (!IsContinuation(byte))
-            return lead;
-        code = (code << 6) | (byte & 0x3F);
-    }
-    // Overlong forms, UTF-16 surrogates and codes past U+10FFFF are not
-    // characters.
-    if (code < smallest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-        return lead;
-    return code;
+    if (const std::optional<Utf8Char> c = DecodeUtf8(text))
+        return c->code;
+    return static_cast<unsigned char>(text[0]);
 }
 
 double Sqrt(double x) {

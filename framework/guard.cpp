@@ -1,14 +1,16 @@
 #include "framework/guard.h"
 
-#include <utility>
+#include <QScopedValueRollback>
 
+#include "framework/pending_exception.h"
 #include "framework/unhandled_exception.h"
 
 namespace fw {
 namespace {
 
+// How many CallQt calls are running: an exception that a callback raises
+// inside one is kept pending for it to throw on.
 int collectors = 0;
-std::exception_ptr pending;
 
 }  // namespace
 
@@ -16,8 +18,8 @@ void Guard(const std::function<void()>& body) noexcept {
     try {
         body();
     } catch (...) {
-        if (collectors > 0 && !pending) {
-            pending = std::current_exception();
+        if (collectors > 0 && !HasPendingException()) {
+            SetPendingException(std::current_exception());
         } else {
             UnhandledException(std::current_exception());
         }
@@ -25,16 +27,11 @@ void Guard(const std::function<void()>& body) noexcept {
 }
 
 void CallQt(const std::function<void()>& call) {
-    ++collectors;
-    try {
+    {
+        const QScopedValueRollback<int> collecting(collectors, collectors + 1);
         call();
-    } catch (...) {
-        --collectors;
-        throw;
     }
-    --collectors;
-    if (pending) {
-        std::exception_ptr raised = std::exchange(pending, nullptr);
+    if (std::exception_ptr raised = TakePendingException()) {
         std::rethrow_exception(raised);
     }
 }

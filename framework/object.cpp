@@ -1,6 +1,6 @@
 #include "framework/object.h"
 
-#include "framework/startup.h"
+#include "framework/trace.h"
 
 namespace fw {
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/exceptions.h"
+#include "framework/utf8.h"
 
 namespace fw {
 
@@ -53,55 +54,6 @@ bool IsWellFormedKey(std::string_view key) {
         if (!IsLetter(static_cast<unsigned char>(c))) {
             return false;
         }
-    }
-    return true;
-}
-
-// Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80;  // allowed range of the second byte
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) {
-                low = 0xA0;  // shorter forms would be overlong
-            } else if (lead == 0xED) {
-                high = 0x9F;  // U+D800..U+DFFF are surrogates
-            }
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) {
-                low = 0x90;
-            } else if (lead == 0xF4) {
-                high = 0x8F;  // nothing above U+10FFFF
-            }
-        } else {
-            return false;
-        }
-        if (text.size() - i < length) {
-            return false;
-        }
-        const auto second = static_cast<unsigned char>(text[i + 1]);
-        if (second < low || second > high) {
-            return false;
-        }
-        for (std::size_t k = 2; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if (next < 0x80 || next > 0xBF) {
-                return false;
-            }
-        }
-        i += length;
     }
     return true;
 }

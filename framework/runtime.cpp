@@ -1,4 +1,5 @@
 #include "framework/runtime.h"
+#include "framework/pending_exception.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,7 +7,7 @@
 #include <QIcon>
 #include <utility>
 
-#include "framework/startup.h"
+#include "framework/trace.h"
 #include "framework/window.h"
 
 namespace fw {

@@ -1,9 +1,9 @@
 #include "framework/slider.h"
 
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <algorithm>
 #include <limits>
-#include <utility>
 
 #include "framework/guard.h"
 #include "framework/widget_as.h"
@@ -79,17 +79,11 @@ void Slider::SetMaximumValue(std::int64_t value) {
 
 void Slider::ApplyRange() {
     QSlider* bar = Bar();
-    const bool outer = std::exchange(applyingRange_, true);
-    try {
-        CallQt([&] {
-            bar->setRange(ToInt(minimum_), ToInt(std::max(minimum_, maximum_)));
-            bar->setValue(ToInt(value_));
-        });
-    } catch (...) {
-        applyingRange_ = outer;
-        throw;
-    }
-    applyingRange_ = outer;
+    const QScopedValueRollback<bool> applying(applyingRange_, true);
+    CallQt([&] {
+        bar->setRange(ToInt(minimum_), ToInt(std::max(minimum_, maximum_)));
+        bar->setValue(ToInt(value_));
+    });
 }
 
 void Slider::SetLineStep(std::int64_t step) {

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "framework/guard.h"
+#include "framework/pending_exception.h"
+#include "framework/trace.h"
 
 namespace fw {
 namespace {
@@ -23,30 +25,10 @@ std::vector<Step>& Finalizers() {
     return steps;
 }
 
-std::exception_ptr& Pending() {
-    static std::exception_ptr pending;
-    return pending;
-}
-
-std::function<void(const std::string&)>& TraceSink() {
-    static std::function<void(const std::string&)> sink;
-    return sink;
-}
-
 std::shared_ptr<Delegate> exceptionHelper;
 double frameworkVersion = 0;
 
 }  // namespace
-
-void Trace(const std::string& line) {
-    if (TraceSink()) {
-        TraceSink()(line);
-    }
-}
-
-void SetRuntimeTrace(std::function<void(const std::string&)> trace) {
-    TraceSink() = std::move(trace);
-}
 
 void AddInitializer(std::string name, std::function<void()> initializer) {
     Initializers().push_back({std::move(name), std::move(initializer)});
@@ -59,8 +41,8 @@ void RuntimePerformInitializers() {
             step.run();
         } catch (...) {
             // The first failure stays pending; the rest of the table still runs.
-            if (!Pending()) {
-                Pending() = std::current_exception();
+            if (!HasPendingException()) {
+                SetPendingException(std::current_exception());
             }
         }
     }
@@ -75,14 +57,6 @@ void RuntimePerformFinalizers() {
     for (const Step& step : Finalizers()) {
         Guard(step.run);
     }
-}
-
-std::exception_ptr TakePendingException() {
-    return std::exchange(Pending(), nullptr);
-}
-
-void SetPendingException(std::exception_ptr exception) {
-    Pending() = std::move(exception);
 }
 
 void RuntimeSetExceptionHelper(std::shared_ptr<Delegate> helper) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,7 +10,8 @@ namespace fw {
 
 // The runtime's start-up and shut-down operations around the program's own
 // start-up chain. An exception that an initialiser leaves behind is kept as
-// the pending exception, for the main routine to take.
+// the pending exception (framework/pending_exception.h), for the main routine
+// to take.
 
 // Class and module initialisers, run in the order they were added.
 void AddInitializer(std::string name, std::function<void()> initializer);
@@ -19,9 +19,6 @@ void RuntimePerformInitializers();
 // Finalisers, run in the order they were added, each guarded.
 void AddFinalizer(std::string name, std::function<void()> finalizer);
 void RuntimePerformFinalizers();
-
-std::exception_ptr TakePendingException();
-void SetPendingException(std::exception_ptr exception);
 
 // The routine ("( Ptr, Ptr ) as Object") that calls a function and returns
 // the runtime exception it raised.
@@ -38,10 +35,5 @@ void InitPluginEntrypoints();
 // Runs the framework's initialisation and, once, the program's callback
 // ("(  )"), before the event loop takes input.
 void RunFrameworkInitialization(const std::shared_ptr<Delegate>& lateStartup);
-
-// What the runtime does, step by step, for a test to follow: each operation
-// above, object registrations and window constructions report a line.
-void SetRuntimeTrace(std::function<void(const std::string&)> trace);
-void Trace(const std::string& line);
 
 }  // namespace fw

@@ -12,7 +12,7 @@
 #include "framework/menu_bar.h"
 #include "framework/pane_child.h"
 #include "framework/runtime.h"
-#include "framework/startup.h"
+#include "framework/trace.h"
 #include "framework/window_widget.h"
 
 namespace fw {
@@ -271,19 +271,12 @@ void Window::SetMenuBarVisible(bool value) {
 }
 
 void Window::AddMenuHandler(const std::string& name, std::shared_ptr<Delegate> handler) {
-    Deref(handler);
+    menuHandlers_.Add(name, std::move(handler));
     Trace("Window.AddMenuHandler " + Record().Name() + " " + name);
-    menuHandlers_.emplace_back(name, std::move(handler));
 }
 
 std::vector<std::shared_ptr<Delegate>> Window::MenuHandlers(std::string_view name) const {
-    std::vector<std::shared_ptr<Delegate>> found;
-    for (const auto& [entry, handler] : menuHandlers_) {
-        if (entry == name) {
-            found.push_back(handler);
-        }
-    }
-    return found;
+    return menuHandlers_.For(name);
 }
 
 void Window::PrepareMenus() {

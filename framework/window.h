@@ -10,6 +10,7 @@
 #include "framework/color_value.h"
 #include "framework/control.h"
 #include "framework/delegate.h"
+#include "framework/menu_handler_table.h"
 #include "framework/object.h"
 
 class QWidget;
@@ -103,7 +104,7 @@ class Window : public Object {
     std::unique_ptr<WindowWidget> widget_;
     std::vector<std::shared_ptr<Control>> controls_;
     std::shared_ptr<fw::MenuBar> menuBar_;
-    std::vector<std::pair<std::string, std::shared_ptr<Delegate>>> menuHandlers_;
+    MenuHandlerTable menuHandlers_;
     bool open_ = false;
     bool constructed_ = false;
     bool visible_ = false;

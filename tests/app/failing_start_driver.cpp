@@ -10,6 +10,7 @@
 
 #include "framework/exceptions.h"
 #include "framework/startup.h"
+#include "framework/trace.h"
 #include "framework/unhandled_exception.h"
 
 namespace {

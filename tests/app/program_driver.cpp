@@ -23,6 +23,7 @@
 
 #include "framework/runtime.h"
 #include "framework/startup.h"
+#include "framework/trace.h"
 #include "framework/window.h"
 
 namespace {

@@ -31,7 +31,7 @@
 #include "framework/picture.h"
 #include "framework/push_button.h"
 #include "framework/runtime.h"
-#include "framework/startup.h"
+#include "framework/trace.h"
 #include "framework/window.h"
 #include "simulator/control_wnd.h"
 #include "simulator/control_wnd_accessor.h"

@@ -14,8 +14,8 @@
 #include "framework/label.h"
 #include "framework/runtime.h"
 #include "framework/slider.h"
-#include "framework/startup.h"
 #include "framework/text_field.h"
+#include "framework/trace.h"
 #include "framework/window.h"
 #include "simulator/control_wnd.h"
 

@@ -18,7 +18,7 @@
 #include "app/startup.h"
 #include "framework/application.h"
 #include "framework/runtime.h"
-#include "framework/startup.h"
+#include "framework/trace.h"
 #include "framework/window.h"
 
 // Runs the event loop until `done` holds; false when `timeoutMs` passed first.

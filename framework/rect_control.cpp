@@ -138,45 +138,36 @@ void RectControl::ApplyGeometry() {
 }
 
 // A new place or lock applies from the place as it is now.
-void RectControl::SetLeft(std::int64_t value) {
+template <class T>
+void RectControl::Replace(T& part, T value) {
     Rebase();
-    stored_.left = value;
+    part = value;
     ApplyGeometry();
+}
+
+void RectControl::SetLeft(std::int64_t value) {
+    Replace(stored_.left, value);
 }
 void RectControl::SetTop(std::int64_t value) {
-    Rebase();
-    stored_.top = value;
-    ApplyGeometry();
+    Replace(stored_.top, value);
 }
 void RectControl::SetWidth(std::int64_t value) {
-    Rebase();
-    stored_.width = value;
-    ApplyGeometry();
+    Replace(stored_.width, value);
 }
 void RectControl::SetHeight(std::int64_t value) {
-    Rebase();
-    stored_.height = value;
-    ApplyGeometry();
+    Replace(stored_.height, value);
 }
 void RectControl::SetLockLeft(bool value) {
-    Rebase();
-    locks_.left = value;
-    ApplyGeometry();
+    Replace(locks_.left, value);
 }
 void RectControl::SetLockTop(bool value) {
-    Rebase();
-    locks_.top = value;
-    ApplyGeometry();
+    Replace(locks_.top, value);
 }
 void RectControl::SetLockRight(bool value) {
-    Rebase();
-    locks_.right = value;
-    ApplyGeometry();
+    Replace(locks_.right, value);
 }
 void RectControl::SetLockBottom(bool value) {
-    Rebase();
-    locks_.bottom = value;
-    ApplyGeometry();
+    Replace(locks_.bottom, value);
 }
 
 void RectControl::SetVisible(bool visible) {

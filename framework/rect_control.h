@@ -138,6 +138,8 @@ class RectControl : public Control {
     // Makes the place as it is now the stored one, at the present size, so
     // that a new value or lock applies from here on.
     void Rebase();
+    template <class T>
+    void Replace(T& part, T value);
     void ApplyGeometry();
     // Whether the Constructor has made the widget (which may be gone since):
     // the window's own calls pass over a control that was never made.

@@ -71,9 +71,15 @@ void RectControl::SetWidget(QWidget* widget) {
 
 namespace {
 
-int ToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+// No window is larger than this, so no control needs to be: a place or size
+// beyond it is held to it, and a widget never grows too large to draw.
+constexpr std::int64_t kMostPixels = 32000;
+
+int Coordinate(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, -kMostPixels, kMostPixels));
+}
+int Extent(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, kMostPixels));
 }
 
 std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
@@ -131,9 +137,8 @@ void RectControl::Rebase() {
 void RectControl::ApplyGeometry() {
     const Geometry placed = Placed();
     QWidget& widget = WidgetAs<QWidget>();
-    widget.setGeometry(ToInt(placed.left), ToInt(placed.top),
-                       ToInt(std::max<std::int64_t>(placed.width, 0)),
-                       ToInt(std::max<std::int64_t>(placed.height, 0)));
+    widget.setGeometry(Coordinate(placed.left), Coordinate(placed.top), Extent(placed.width),
+                       Extent(placed.height));
     GeometryChanged();
 }
 

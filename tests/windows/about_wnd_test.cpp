@@ -73,7 +73,7 @@ TEST_F(Splash, WithoutInputHandsOverAfterFourSeconds) {
     EXPECT_TRUE(Shown(about)) << "handed over early";
     EXPECT_FALSE(Simulator());
 
-    ASSERT_TRUE(WaitUntil([] { return Shown(Simulator()); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return Shown(Simulator()); }, 3000));
     EXPECT_GE(clock.elapsed(), 4000);
     EXPECT_FALSE(about->TopLevel()->isVisible());
     EXPECT_TRUE(about->IsOpen());
@@ -120,8 +120,8 @@ TEST_F(Splash, KeyOrClickHandsOverAtOnceAndIsNotConsumed) {
         // splash: let it pass before the splash comes back.
         QTest::qWait(0);
         about->Show();
-        ASSERT_TRUE(
-            WaitUntil([&] { return QApplication::activeWindow() == about->TopLevel(); }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return QApplication::activeWindow() == about->TopLevel(); }, 2000));
         ASSERT_TRUE(Shown(about));
         EXPECT_FALSE(c.input(*about));
         EXPECT_FALSE(about->TopLevel()->isVisible());
@@ -135,7 +135,7 @@ TEST_F(Splash, KeyOrClickHandsOverAtOnceAndIsNotConsumed) {
 // becoming active.
 TEST_F(Splash, AboutShowsTheSameWindowWhichStaysUntilInputOrActivation) {
     const auto about = AboutWnd::AboutWnd();
-    ASSERT_TRUE(WaitUntil([] { return Shown(Simulator()); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return Shown(Simulator()); }, 6000));
     const auto simulator = Simulator();
     ASSERT_FALSE(about->Timer1()->Counting());
 
@@ -156,8 +156,8 @@ TEST_F(Splash, AboutShowsTheSameWindowWhichStaysUntilInputOrActivation) {
         SCOPED_TRACE(c.what);
         QTest::qWait(0);
         ASSERT_TRUE(Choose(*simulator, "Window", "About Nerq", c.aboutItem));
-        ASSERT_TRUE(
-            WaitUntil([&] { return QApplication::activeWindow() == about->TopLevel(); }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return QApplication::activeWindow() == about->TopLevel(); }, 2000));
         EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), about) << "a second About window";
         EXPECT_EQ(fw::OpenWindows().size(), 2u);
         QTest::qWait(300);
@@ -197,14 +197,14 @@ TEST_F(Splash, AboutAfterCloseBuildsANewWindowThatHandsOverByItself) {
     ASSERT_TRUE(Shown(second));
     EXPECT_NE(second, first);
     ASSERT_TRUE(
-        WaitUntil([&] { return QApplication::activeWindow() == second->TopLevel(); }, 2000));
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == second->TopLevel(); }, 2000));
 
-    ASSERT_TRUE(WaitUntil([&] { return !second->TopLevel()->isVisible(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !second->TopLevel()->isVisible(); }, 6000));
     EXPECT_GE(clock.elapsed(), 3700);
     EXPECT_TRUE(Shown(simulator));
     EXPECT_EQ(Simulator(), simulator);
-    EXPECT_TRUE(
-        WaitUntil([&] { return QApplication::activeWindow() == simulator->TopLevel(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QApplication::activeWindow() == simulator->TopLevel(); }, 2000));
 }
 
 // Handed over early, the splash is hidden when its timer comes due: the

@@ -111,6 +111,7 @@ class ShowTimes : public QObject {
 };
 ShowTimes* showTimes = nullptr;
 
+void ChooseAbout();
 void ChooseAboutAgain();
 void ChooseQuit();
 
@@ -121,7 +122,7 @@ void AwaitHandOver() {
         if (clock.elapsed() > 15000) {
             throw std::runtime_error("no hand-over; shown: " + Shown());
         }
-        Later(10, AwaitHandOver);
+        Later(50, AwaitHandOver);
         return;
     }
     Say("handed over: " + Shown());
@@ -130,6 +131,19 @@ void AwaitHandOver() {
             ? std::string("simulator shown unseen")
             : "simulator shown at " + std::to_string(shown->second) + " ms");
     Say(std::string("splash ") + (TopLevelOf("AboutWnd.AboutWnd") ? "open" : "closed"));
+    ChooseAbout();
+}
+
+// The simulator's activation, which comes after it is shown, hides the
+// splash; a user reaches for its menu once it is in front.
+void ChooseAbout() {
+    if (QApplication::activeWindow() != TopLevelOf("ControlWnd.ControlWnd")) {
+        if (clock.elapsed() > 15000) {
+            throw std::runtime_error("the simulator never became active");
+        }
+        Later(10, ChooseAbout);
+        return;
+    }
     SimulatorMenuAction("Window", "About Nerq", 0)->trigger();
     Later(100, [] {
         Say("Window > About Nerq (first): " + Shown());

@@ -3,9 +3,9 @@
 // menu choices, "?", the About and information windows opened, closed and
 // clicked, activations. After every action nothing has crashed or escaped to
 // the unhandled-exception routine, no class has two open windows, and the
-// simulator's read-outs are those that its handlers give for the r and N
-// that its fields show. NERQ_SESSION_ACTIONS and NERQ_SESSION_SEED change
-// the length and the seed.
+// simulator's read-outs are those that its documented ranges give for the
+// r and N that its fields show. NERQ_SESSION_ACTIONS and NERQ_SESSION_SEED
+// change the length and the seed.
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -19,6 +19,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <random>
@@ -56,9 +57,18 @@ std::shared_ptr<fw::Window> OpenOf(const std::string& className) {
     return fw::GetImplicitWindow(className);
 }
 
-// What the simulator must show for its fields, from the handlers' rules: r is
-// the r field's number held within 0 and .99999, N the N field's number
-// truncated; the read-outs are empty above N = 1000.
+// The N field takes at most four digits, whether typed or pasted, and the
+// N slider writes only its own positions into it: what the user can put
+// there, and all that the model below has to reckon with.
+bool AtMostFourDigits(const std::string& text) {
+    return text.size() <= 4 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What the simulator must show for its fields, by its documented ranges: r is
+// held between 0 and .99999; an N below 4 shows the range hint, one above
+// 1000 shows it and leaves t, p and the interval blank, and any other N has
+// its statistics.
 struct Expected {
     std::string t, p, ci, z;
     bool hint;
@@ -68,7 +78,7 @@ Expected ExpectedFor(const std::string& rText, const std::string& nText, bool co
                      bool rChanged, bool nChanged) {
     double r = fw::Val(rText);
     r = r < 0 ? 0 : (r > 0.99999 ? 0.99999 : r);
-    std::int64_t n = std::max<std::int64_t>(fw::TruncateToInteger(fw::Val(nText)), -1'000'000'000);
+    const std::int64_t n = fw::TruncateToInteger(fw::Val(nText));
     Expected e{};
     e.hint = (nChanged && n < 4) || ((nChanged || rChanged) && n > 1000);
     if (rChanged) {
@@ -279,6 +289,7 @@ TEST_F(RandomSession, KeepsTheWindowsSoundAndTheReadOutsTrue) {
         nChanged = nChanged || nText != lastN;
         lastR = rText;
         lastN = nText;
+        ASSERT_TRUE(AtMostFourDigits(nText)) << "step " << step << " N " << nText;
         const Expected e = ExpectedFor(rText, nText, rChanged || nChanged, rChanged, nChanged);
         ASSERT_EQ(simulator->tText()->Caption(), e.t)
             << "step " << step << " r " << rText << " N " << nText;

@@ -1,18 +1,19 @@
 // Starts that fail. A start, failed or not, leaves process-wide state behind
 // and ends with the runtime's exit routine, which takes Qt down; so each one
-// runs alone in a child process of this test program (the StartsAlone tests,
-// disabled in an ordinary run), reports on standard output what happened and
-// ends with the exit routine's code. The FailedStart tests start them and
-// check the reports.
+// runs alone as a death test, in a child process of this test program, where
+// it reports on standard error what happened and ends with the exit
+// routine's code. The FailedStartDeathTest tests check the reports.
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QStringList>
+#include <sys/wait.h>
 #include <QTimer>
 
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <optional>
+#include <ostream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,13 +29,14 @@
 #include "framework/trace.h"
 #include "framework/unhandled_exception.h"
 #include "framework/window.h"
-#include "tests/support/child_process.h"
 #include "tests/support/trace_lines.h"
 
 namespace {
 
+// Standard error, the one stream that a death test gives back; unbuffered,
+// it keeps these lines in order with what the runtime writes there.
 void Say(const std::string& line) {
-    std::cout << line << '\n';
+    std::cerr << line << '\n';
 }
 
 // One start of the program, step for step as its entry point runs it, then
@@ -67,7 +69,6 @@ void Say(const std::string& line) {
 
     fw::RuntimePerformFinalizers();
     const int code = fw::RuntimeExit();
-    std::cout.flush();
     std::exit(code);
 }
 
@@ -85,47 +86,93 @@ void FailCreation(std::string className, int nth) {
         });
 }
 
-TEST(StartsAlone, DISABLED_InitialiserFails) {
+// The starts, each run alone by a death test.
+[[noreturn]] void InitialiserFails() {
     FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
     StartAndExit(true);
 }
-TEST(StartsAlone, DISABLED_ExceptionPendingBeforeMain) {
+[[noreturn]] void ExceptionPendingBeforeMain() {
     fw::SetPendingException(std::make_exception_ptr(fw::IllegalCastException("left pending")));
     StartAndExit(true);
 }
-TEST(StartsAlone, DISABLED_FirstFileTypeFails) {
+[[noreturn]] void FirstFileTypeFails() {
     FailCreation("FileType", 1);
     StartAndExit(true);
 }
-TEST(StartsAlone, DISABLED_SecondFileTypeFails) {
+[[noreturn]] void SecondFileTypeFails() {
     FailCreation("FileType", 2);
     StartAndExit(true);
 }
-TEST(StartsAlone, DISABLED_ApplicationObjectFails) {
+[[noreturn]] void ApplicationObjectFails() {
     FailCreation("HandleAboutMenu", 1);
     StartAndExit(true);
 }
-TEST(StartsAlone, DISABLED_DefaultRoutineOnARuntimeException) {
+[[noreturn]] void DefaultRoutineOnARuntimeException() {
     FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
     StartAndExit(false);
 }
-TEST(StartsAlone, DISABLED_DefaultRoutineOnAnotherException) {
+[[noreturn]] void DefaultRoutineOnAnotherException() {
     FailInitialiser(std::make_exception_ptr(std::logic_error("not the runtime's")));
     StartAndExit(false);
 }
 
-ChildRun StartAlone(const std::string& test) {
-    return RunChild(QCoreApplication::applicationFilePath(),
-                    {"--gtest_also_run_disabled_tests",
-                     QString::fromStdString("--gtest_filter=StartsAlone.DISABLED_" + test)});
+// A death test hands what its child wrote on standard error to a matcher
+// alone. This one asks for `pattern` in it, as a regular expression, and
+// keeps the text for the checks of order and count that a pattern cannot
+// make.
+class FindsAndKeeps : public testing::MatcherInterface<const std::string&> {
+  public:
+    FindsAndKeeps(const std::string& pattern, std::optional<std::string>& kept)
+        : pattern_(pattern), contains_(testing::ContainsRegex(pattern)), kept_(kept) {}
+
+    bool MatchAndExplain(const std::string& text, testing::MatchResultListener*) const override {
+        kept_ = text;
+        return contains_.Matches(text);
+    }
+    void DescribeTo(std::ostream* out) const override {
+        *out << "contains regular expression \"" << pattern_ << "\"";
+    }
+
+  private:
+    std::string pattern_;
+    testing::Matcher<const std::string&> contains_;
+    std::optional<std::string>& kept_;
+};
+
+testing::Matcher<const std::string&> FindAndKeep(const std::string& pattern,
+                                                 std::optional<std::string>& kept) {
+    return testing::MakeMatcher(new FindsAndKeeps(pattern, kept));
 }
 
-TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+bool ExitedWithFailure(int status) {
+    return WIFEXITED(status) && WEXITSTATUS(status) != 0;
+}
+
+class FailedStartDeathTest : public testing::Test {
+  protected:
+    // Qt has threads of its own by now, which a forked child would lack; the
+    // child starts this program afresh instead.
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+TEST_F(FailedStartDeathTest, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
     // A failure skips every later step; none of these comes after one.
     const std::vector<std::string> neverAfterAFailure = {
         "trace RunFrameworkInitialization", "trace Window.Constructor", "trace RuntimeRun"};
     struct Case {
-        const char* test;
+        const char* what;
+        void (*start)();
         std::vector<std::string> reached;     // trace lines, in this order
         std::vector<std::string> notReached;  // trace prefixes
         std::string unhandled;
@@ -141,17 +188,20 @@ TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
     const Case cases[] = {
         // Main takes the exception at once: no step of it runs, nothing is made.
         {"InitialiserFails",
+         InitialiserFails,
          {"trace RuntimePerformInitializers"},
          {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
          "unhandled NilObjectException: an initialiser failed",
          with(nothingBuilt, "guarded call Nil")},
         {"ExceptionPendingBeforeMain",
+         ExceptionPendingBeforeMain,
          {"trace RuntimePerformInitializers"},
          {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
          "unhandled IllegalCastException: left pending",
          with(nothingBuilt, "guarded call Nil")},
         // A failure in InitFileTypes: no application object, no window.
         {"FirstFileTypeFails",
+         FirstFileTypeFails,
          {"trace RuntimeSetExceptionHelper ( Ptr, Ptr ) as Object", "trace InitPluginEntrypoints",
           "trace New FileType"},
          {"trace FileType.Register", "trace New HandleAboutMenu", "trace RuntimeRegisterAppObject"},
@@ -159,6 +209,7 @@ TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
          with(nothingBuilt, "guarded call registered")},
         // What was built before the failing step stays.
         {"SecondFileTypeFails",
+         SecondFileTypeFails,
          {"trace New FileType", "trace FileType.Register text", "trace New FileType"},
          {"trace New HandleAboutMenu"},
          "unhandled RuntimeException: cannot make a FileType",
@@ -166,6 +217,7 @@ TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
           "file types 1 collected, 1 registered"}},
         // No object, so no version data, no registration, no menu handler.
         {"ApplicationObjectFails",
+         ApplicationObjectFails,
          {"trace FileType.Register text", "trace FileType.Register ", "trace New HandleAboutMenu"},
          {"trace Application.", "trace RuntimeRegisterAppObject", "trace New Menu.Menu"},
          "unhandled RuntimeException: cannot make a HandleAboutMenu",
@@ -173,24 +225,27 @@ TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
           "file types 2 collected, 2 registered"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.test);
-        const ChildRun run = StartAlone(c.test);
-        ASSERT_TRUE(run.finished);
-        const std::string seen = Joined(run.out) + run.err;
-        EXPECT_FALSE(run.crashed) << seen;
+        SCOPED_TRACE(c.what);
+        std::optional<std::string> seen;
         // The routine here only reports; it asks for no particular exit code.
-        EXPECT_EQ(run.exitCode, 0) << seen;
+        EXPECT_EXIT(c.start(), testing::ExitedWithCode(0), FindAndKeep("trace RuntimeExit", seen));
+        if (!seen) {
+            // The death test has failed and said why; or this is the child
+            // of a later case, which passes over the earlier ones.
+            continue;
+        }
+        const std::vector<std::string> out = Lines(*seen);
 
         std::vector<std::string> order = c.reached;
         order.push_back(c.unhandled);
         order.insert(order.end(), c.left.begin(), c.left.end());
         order.insert(order.end(),
                      {"trace RuntimePerformFinalizers", "finaliser ran", "trace RuntimeExit"});
-        EXPECT_EQ(MissingInOrder(run.out, order), "") << seen;
-        EXPECT_EQ(CountStartingWith(run.out, "unhandled "), 1u) << seen;
+        EXPECT_EQ(MissingInOrder(out, order), "") << *seen;
+        EXPECT_EQ(CountStartingWith(out, "unhandled "), 1u) << *seen;
         for (const auto& list : {c.notReached, neverAfterAFailure}) {
             for (const std::string& prefix : list) {
-                EXPECT_EQ(CountStartingWith(run.out, prefix), 0u) << prefix << "\n" << seen;
+                EXPECT_EQ(CountStartingWith(out, prefix), 0u) << prefix << "\n" << *seen;
             }
         }
     }
@@ -198,26 +253,28 @@ TEST(FailedStart, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
 
 // The standard routine, as the program has it: no message box on the
 // offscreen platform, so standard error and the exit code are all it gives.
-TEST(FailedStart, TheStandardRoutineNamesTheExceptionOnStandardErrorAndFailsTheProcess) {
+TEST_F(FailedStartDeathTest, TheStandardRoutineNamesTheExceptionOnStandardErrorAndFailsTheProcess) {
     const struct {
-        const char* test;
-        const char* named;
+        const char* what;
+        void (*start)();
+        const char* named;  // a pattern without special characters
     } cases[] = {
-        {"DefaultRoutineOnARuntimeException", "NilObjectException: an initialiser failed"},
-        {"DefaultRoutineOnAnotherException", "std::logic_error: not the runtime's"},
+        {"DefaultRoutineOnARuntimeException", DefaultRoutineOnARuntimeException,
+         "NilObjectException: an initialiser failed"},
+        {"DefaultRoutineOnAnotherException", DefaultRoutineOnAnotherException,
+         "std::logic_error: not the runtime's"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.test);
-        const ChildRun run = StartAlone(c.test);
-        ASSERT_TRUE(run.finished);
-        const std::string seen = Joined(run.out) + run.err;
-        EXPECT_FALSE(run.crashed) << seen;
-        EXPECT_NE(run.exitCode, 0) << seen;
-        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
-        EXPECT_EQ(MissingInOrder(run.out, {"open windows 0", "finaliser ran", "trace RuntimeExit"}),
-                  "")
-            << seen;
-        EXPECT_EQ(CountOf(run.out, "trace RuntimeRun"), 0u) << seen;
+        SCOPED_TRACE(c.what);
+        std::optional<std::string> seen;
+        EXPECT_EXIT(c.start(), ExitedWithFailure, FindAndKeep(c.named, seen));
+        if (!seen) {
+            continue;  // as above
+        }
+        const std::vector<std::string> out = Lines(*seen);
+        EXPECT_EQ(MissingInOrder(out, {"open windows 0", "finaliser ran", "trace RuntimeExit"}), "")
+            << *seen;
+        EXPECT_EQ(CountOf(out, "trace RuntimeRun"), 0u) << *seen;
     }
 }
 

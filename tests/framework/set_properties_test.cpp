@@ -28,6 +28,7 @@
 #include "simulator/control_wnd_streams.h"
 #include "simulator/layout_streams.h"
 #include "simulator/property_stream_writer.h"
+#include "tests/support/control_wnd_places.h"
 
 namespace {
 
@@ -123,16 +124,8 @@ TEST_F(SetPropertiesTest, TheSimulatorsControlsShowTheirLayoutOnTheirWidgets) {
     }
     auto control = [&](const char* name) { return Get<fw::RectControl>(name); };
 
-    struct Spot {
-        const char* name;
-        QRect rect;
-    };
-    for (const Spot& s :
-         {Spot{"Rectangle2", {5, 5, 100, 80}}, Spot{"Canvas3", {9, 9, 92, 72}},
-          Spot{"StaticText4", {115, -5, 371, 73}}, Spot{"rSlider", {25, 220, 450, 15}},
-          Spot{"zFld", {400, 192, 70, 20}}, Spot{"Qbtn", {439, 349, 40, 40}},
-          Spot{"Rectangle3", {20, 353, 420, 30}}, Spot{"tText", {60, 358, 60, 20}}}) {
-        EXPECT_EQ(WindowRect(*control(s.name)), s.rect) << s.name;
+    for (const ControlWndPlace& c : kControlWndPlaces) {
+        EXPECT_EQ(WindowRect(*control(c.name)), QRect(c.left, c.top, c.width, c.height)) << c.name;
     }
 
     const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/property_stream.h"
+#include "tests/support/control_wnd_places.h"
 #include "tests/support/layout_key_types.h"
 
 namespace {
@@ -96,47 +97,14 @@ TEST(ControlWndStreamsTest, WindowStreamHoldsTheWindowLayout) {
               std::string::npos);
 }
 
-struct Placement {
-    const char* name;
-    std::int64_t left, top, width, height, tabIndex;
-    const char* parent;
-    const char* text;  // Value of a label or text field, Caption of the button; null: none
-};
-
-// The controls in creation order, where they stand and what they show.
-const std::vector<Placement> kPlacements = {
-    {"rEdit", 55, 192, 60, 20, 0, "", ""},
-    {"nEdit", 55, 257, 60, 20, 1, "", ""},
-    {"Rectangle2", 5, 5, 100, 80, 3, "", nullptr},
-    {"Canvas3", 9, 9, 92, 72, 0, "Rectangle2", nullptr},
-    {"StaticText4", 115, -5, 371, 73, 4, "", "Nerq"},
-    {"StaticText9", 115, 66, 371, 20, 5, "", "by the Nerq authors"},
-    {"Rectangle1", 113, 82, 371, 2, 6, "", nullptr},
-    {"rSlider", 25, 220, 450, 15, 7, "", nullptr},
-    {"nSlider", 25, 285, 450, 15, 8, "", nullptr},
-    {"StaticText2", 25, 192, 20, 20, 9, "", "r ="},
-    {"StaticText3", 25, 257, 20, 20, 10, "", "N ="},
-    {"nText", 127, 257, 129, 20, 12, "", "(4 - 1,1000)"},
-    {"StaticText8", 325, 192, 70, 20, 13, "", "Fisher's z ="},
-    {"zFld", 400, 192, 70, 20, 14, "", ""},
-    {"Qbtn", 439, 349, 40, 40, 15, "", "?"},
-    {"Rectangle3", 20, 353, 420, 30, 2, "", nullptr},
-    {"StaticText5", 35, 358, 30, 20, 0, "Rectangle3", "t ="},
-    {"StaticText1", 136, 358, 40, 20, 2, "Rectangle3", "p ="},
-    {"pText", 164, 358, 60, 20, 3, "Rectangle3", ""},
-    {"StaticText7", 251, 358, 85, 20, 4, "Rectangle3", "95% CI of r ="},
-    {"ciText", 334, 358, 95, 20, 5, "Rectangle3", ""},
-    {"tText", 60, 358, 60, 20, 1, "Rectangle3", ""},
-};
-
 TEST(ControlWndStreamsTest, EveryControlStandsWhereItsLayoutSays) {
     std::vector<std::string> names;
-    for (const Placement& p : kPlacements) {
+    for (const ControlWndPlace& p : kControlWndPlaces) {
         names.push_back(p.name);
     }
     ASSERT_EQ(ControlWndControlNames(), names);
 
-    for (const Placement& p : kPlacements) {
+    for (const ControlWndPlace& p : kControlWndPlaces) {
         SCOPED_TRACE(p.name);
         const ReadBack c = ReadControl(p.name);
         EXPECT_EQ(c.entries.front().key, "Name");

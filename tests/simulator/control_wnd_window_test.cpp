@@ -35,34 +35,14 @@
 #include "framework/window.h"
 #include "simulator/control_wnd.h"
 #include "simulator/control_wnd_accessor.h"
+#include "tests/support/control_wnd_places.h"
 #include "tests/support/simulator_fixture.h"
 
 namespace {
 
-// The 22 controls as the window lays them out, in creation order: class and
-// place in window coordinates, also for those inside a rectangle.
-struct ControlPlace {
-    const char* name;
-    const char* className;
-    int left, top, width, height;
-};
-constexpr ControlPlace kControls[] = {
-    {"rEdit", "TextField", 55, 192, 60, 20},      {"nEdit", "TextField", 55, 257, 60, 20},
-    {"Rectangle2", "Rectangle", 5, 5, 100, 80},   {"Canvas3", "Canvas", 9, 9, 92, 72},
-    {"StaticText4", "Label", 115, -5, 371, 73},   {"StaticText9", "Label", 115, 66, 371, 20},
-    {"Rectangle1", "Rectangle", 113, 82, 371, 2}, {"rSlider", "Slider", 25, 220, 450, 15},
-    {"nSlider", "Slider", 25, 285, 450, 15},      {"StaticText2", "Label", 25, 192, 20, 20},
-    {"StaticText3", "Label", 25, 257, 20, 20},    {"nText", "Label", 127, 257, 129, 20},
-    {"StaticText8", "Label", 325, 192, 70, 20},   {"zFld", "TextField", 400, 192, 70, 20},
-    {"Qbtn", "PushButton", 439, 349, 40, 40},     {"Rectangle3", "Rectangle", 20, 353, 420, 30},
-    {"StaticText5", "Label", 35, 358, 30, 20},    {"StaticText1", "Label", 136, 358, 40, 20},
-    {"pText", "Label", 164, 358, 60, 20},         {"StaticText7", "Label", 251, 358, 85, 20},
-    {"ciText", "Label", 334, 358, 95, 20},        {"tText", "Label", 60, 358, 60, 20},
-};
-
 bool IsControlClass(const std::string& name) {
-    return std::any_of(std::begin(kControls), std::end(kControls),
-                       [&](const ControlPlace& c) { return name == c.className; });
+    return std::any_of(std::begin(kControlWndPlaces), std::end(kControlWndPlaces),
+                       [&](const ControlWndPlace& c) { return name == c.className; });
 }
 
 struct LabelStyle {
@@ -120,7 +100,7 @@ TEST_F(Accessor, BuildsOneWindowAndReturnsItWhileOpenShownOrHidden) {
     // It shows itself; the accessor calls no Show.
     EXPECT_TRUE(first->Visible());
     EXPECT_TRUE(first->TopLevel()->isVisible());
-    EXPECT_EQ(first->Controls().size(), std::size(kControls));
+    EXPECT_EQ(first->Controls().size(), std::size(kControlWndPlaces));
 
     EXPECT_EQ(ControlWnd::ControlWnd(), first);
     first->Hide();
@@ -235,22 +215,23 @@ TEST_F(Window, MakesTheSevenHooksEachRightAfterItsOwnControl) {
     std::size_t made = 0;
     for (const std::string& line : buildTrace) {
         if (line.rfind("New ", 0) == 0 && IsControlClass(line.substr(4))) {
-            ASSERT_LT(made, std::size(kControls));
-            EXPECT_EQ(line.substr(4), kControls[made].className) << kControls[made].name;
+            ASSERT_LT(made, std::size(kControlWndPlaces));
+            EXPECT_EQ(line.substr(4), kControlWndPlaces[made].className)
+                << kControlWndPlaces[made].name;
             ++made;
         } else if (line.rfind("AddEventHandler ", 0) == 0) {
             ASSERT_GT(made, 0u) << line;
             const std::string control = line.substr(16, line.find(' ', 16) - 16);
-            EXPECT_EQ(control, kControls[made - 1].name) << line;
+            EXPECT_EQ(control, kControlWndPlaces[made - 1].name) << line;
         }
     }
-    EXPECT_EQ(made, std::size(kControls));
+    EXPECT_EQ(made, std::size(kControlWndPlaces));
 
     // The controls are on the window under their names, as their classes.
-    ASSERT_EQ(window->Controls().size(), std::size(kControls));
-    for (std::size_t i = 0; i < std::size(kControls); ++i) {
-        EXPECT_EQ(window->Controls()[i]->Name(), kControls[i].name);
-        EXPECT_EQ(window->Controls()[i]->Record().Name(), kControls[i].className);
+    ASSERT_EQ(window->Controls().size(), std::size(kControlWndPlaces));
+    for (std::size_t i = 0; i < std::size(kControlWndPlaces); ++i) {
+        EXPECT_EQ(window->Controls()[i]->Name(), kControlWndPlaces[i].name);
+        EXPECT_EQ(window->Controls()[i]->Record().Name(), kControlWndPlaces[i].className);
     }
 }
 
@@ -348,7 +329,7 @@ TEST_F(Window, IsAFixedWhiteWindowTitledNerqWithTheSharedMenuBar) {
 }
 
 TEST_F(Window, ControlsStandAtTheirStoredPlaces) {
-    for (const ControlPlace& c : kControls) {
+    for (const ControlWndPlace& c : kControlWndPlaces) {
         EXPECT_EQ(PlaceOf(*window, c.name), QRect(c.left, c.top, c.width, c.height)) << c.name;
         EXPECT_EQ(
             dynamic_cast<fw::RectControl&>(*window->ControlByName(c.name)).Widget()->parentWidget(),

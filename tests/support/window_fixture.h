@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,19 +18,6 @@
 #include "framework/runtime.h"
 #include "framework/trace.h"
 #include "framework/window.h"
-
-// Runs the event loop until `done` holds; false when `timeoutMs` passed first.
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 // Open and on screen.
 inline bool Shown(const std::shared_ptr<fw::Window>& window) {
@@ -44,7 +29,7 @@ inline bool Shown(const std::shared_ptr<fw::Window>& window) {
 inline bool Activate(const fw::Window& window) {
     QWidget* top = window.TopLevel();
     top->activateWindow();
-    return WaitUntil([top] { return QApplication::activeWindow() == top; }, 2000);
+    return QTest::qWaitFor([top] { return QApplication::activeWindow() == top; }, 2000);
 }
 
 // The top-level menu captioned `caption` in the window's own Qt menu bar.

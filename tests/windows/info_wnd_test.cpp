@@ -61,7 +61,8 @@ TEST_F(Info, QuestionMarkShowsTheOneWindowAndANewOneAfterItClosed) {
     ASSERT_TRUE(Activate(*simulator));
     EXPECT_EQ(PressQuestionMark(), first);
     EXPECT_EQ(InfoWindowsOpen(), 1);
-    EXPECT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == first->TopLevel(); }, 2000))
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == first->TopLevel(); }, 2000))
         << "the open window is brought to the front";
 
     first->TopLevel()->close();

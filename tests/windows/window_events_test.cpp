@@ -195,7 +195,7 @@ TEST_F(Events, FirstActivationResetsLaterOnesKeepTheStoredValues) {
              const auto about = About();
              ASSERT_TRUE(Activate(*about));
              QTest::keyClick(about->TopLevel(), Qt::Key_Space);
-             ASSERT_TRUE(WaitUntil(
+             ASSERT_TRUE(QTest::qWaitFor(
                  [&] { return QApplication::activeWindow() == simulator->TopLevel(); }, 2000));
          }},
         {"the About window, put away by activation",

@@ -20,6 +20,7 @@
 #include "framework/text_field.h"
 #include "framework/timer.h"
 #include "framework/window.h"
+#include "tests/support/control_host.h"
 
 namespace {
 
@@ -31,25 +32,8 @@ static_assert(fw::PushButton::Action == 15);
 static_assert(fw::PushButton::MouseDown == 18);
 static_assert(fw::Timer::Action == 0);
 
-class Hooks : public testing::Test {
+class Hooks : public ControlHostTest {
   public:
-    void SetUp() override {
-        window = fw::RuntimeNewObject<fw::Window>();
-        window->Constructor();
-    }
-    void TearDown() override {
-        window->Close();
-        fw::ClearQuitRequest();
-    }
-
-    template <class T>
-    std::shared_ptr<T> Add() {
-        auto control = window->New<T>();
-        control->Constructor();
-        window->AddControl("C" + std::to_string(window->Controls().size()), control);
-        return control;
-    }
-
     // A hook with the event's own signature, so that only the event decides.
     static void Hook(const std::shared_ptr<fw::Control>& control, std::string_view event) {
         const fw::ClassRecord& record = control->Record();
@@ -64,8 +48,6 @@ class Hooks : public testing::Test {
             control, index,
             fw::RuntimeCreateDelegate(std::function<void()>([] {}), *record.EventSignature(index)));
     }
-
-    std::shared_ptr<fw::Window> window;
 };
 
 TEST_F(Hooks, OnlyEventsThatTheRuntimeRaisesTakeAHook) {

@@ -25,6 +25,7 @@
 #include "framework/timer.h"
 #include "framework/window.h"
 #include "simulator/property_stream_writer.h"
+#include "tests/support/control_host.h"
 
 namespace {
 
@@ -33,27 +34,7 @@ constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
 
-class ExtremeValues : public testing::Test {
-  protected:
-    void SetUp() override {
-        window = fw::RuntimeNewObject<fw::Window>();
-        window->Constructor();
-    }
-    void TearDown() override {
-        window->Close();
-        fw::ClearQuitRequest();
-    }
-
-    template <class T>
-    std::shared_ptr<T> Add(const std::string& name) {
-        auto control = window->New<T>();
-        control->Constructor();
-        window->AddControl(name, control);
-        return control;
-    }
-
-    std::shared_ptr<fw::Window> window;
-};
+using ExtremeValues = ControlHostTest;
 
 TEST_F(ExtremeValues, GeometryAtTheEndsOfTheIntegerRange) {
     const std::int64_t values[] = {kMin, -1, 0, kMax, 1LL << 40};

@@ -14,27 +14,21 @@
 #include "framework/set_properties.h"
 #include "framework/window.h"
 #include "simulator/property_stream_writer.h"
+#include "tests/support/control_host.h"
 
 namespace {
 
-class TimerTest : public testing::Test {
+class TimerTest : public ControlHostTest {
   protected:
     void SetUp() override {
-        window = fw::RuntimeNewObject<fw::Window>();
-        window->Constructor();
+        ControlHostTest::SetUp();
         window->Show();
-    }
-    void TearDown() override {
-        window->Close();
-        fw::ClearQuitRequest();
     }
 
     // A timer on the window, counting from now, that notes the time of each
     // of its actions.
     std::shared_ptr<fw::Timer> Start(std::int64_t mode, std::int64_t period) {
-        auto timer = window->New<fw::Timer>();
-        timer->Constructor();
-        window->AddControl("Timer" + std::to_string(actions.size()), timer);
+        auto timer = Add<fw::Timer>();
         actions.emplace_back();
         auto* noted = &actions.back();
         fw::RuntimeAddEventHandler(
@@ -50,7 +44,6 @@ class TimerTest : public testing::Test {
         return timer;
     }
 
-    std::shared_ptr<fw::Window> window;
     QElapsedTimer clock;
     std::deque<std::vector<qint64>> actions;
 };

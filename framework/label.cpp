@@ -96,11 +96,11 @@ QLabel* Label::Shown() const {
 }
 
 std::string Label::Caption() const {
-    return WidgetAs<QLabel>().text().toStdString();
+    return WidgetAs<FittedLabel>().text().toStdString();
 }
 
 void Label::SetCaption(const std::string& text) {
-    WidgetAs<QLabel>().setText(QString::fromStdString(text));
+    WidgetAs<FittedLabel>().setText(QString::fromStdString(text));
 }
 
 void Label::TextStyleApplied() {

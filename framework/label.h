@@ -8,7 +8,9 @@ class QLabel;
 
 namespace fw {
 
-// A line of text that the user cannot edit.
+// A line of text that the user cannot edit. A one-line caption wider than its
+// label is drawn a little smaller rather than cut off: the platform's
+// interface font can be wider than the one the layout was drawn with.
 class Label : public TextControl {
   public:
     static constexpr auto kEvents = Events(RectControl::kEvents, kMouseEvents);
@@ -26,20 +28,15 @@ class Label : public TextControl {
     void SetMultiLine(bool value);
     void SetSelectable(bool value);
 
-    // Never null: NilObjectException when the label has no widget.
+    // The widget as it is drawn, its font fitted to the caption now. Never
+    // null: NilObjectException when the label has no widget.
     QLabel* Shown() const;
 
   protected:
     void ApplyAlignment(int qtAlignment) override;
     bool Focusable() const override { return false; }
-    void TextStyleApplied() override { FitText(); }
+    void TextStyleApplied() override;
     void GeometryChanged() override;
-
-  private:
-    // A one-line caption wider than its label is drawn a little smaller
-    // rather than cut off: the platform's interface font can be wider than
-    // the one the layout was drawn with.
-    void FitText();
 };
 
 }  // namespace fw

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/exceptions.h"
@@ -97,6 +98,11 @@ template <class T>
 std::shared_ptr<T> RuntimeCheckCast(const std::shared_ptr<Object>& object) {
     if (!object) {
         return nullptr;
+    }
+    // Most checks are of an object of exactly class T, which typeid tells
+    // without dynamic_cast's walk through the class tree.
+    if (typeid(*object) == typeid(T)) {
+        return std::static_pointer_cast<T>(object);
     }
     if (auto cast = std::dynamic_pointer_cast<T>(object)) {
         return cast;

@@ -163,7 +163,7 @@ void TextField::Constructor() {
 }
 
 QLineEdit* TextField::Edit() const {
-    return &WidgetAs<QLineEdit>();
+    return &WidgetAs<FieldEdit>();
 }
 
 std::string TextField::Text() const {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "framework/control.h"
@@ -33,8 +34,9 @@ std::shared_ptr<T> ImplicitWindowOf(const std::string& className) {
 }
 
 // Looks a control up by name and checks its class; Nil when there is none.
+// A view: the accessors look their literal names up on every call.
 template <class T>
-std::shared_ptr<T> ControlOf(fw::Window& window, const std::string& name) {
+std::shared_ptr<T> ControlOf(fw::Window& window, std::string_view name) {
     return fw::RuntimeCheckCast<T>(window.ControlByName(name));
 }
 

@@ -29,6 +29,7 @@
 #include "framework/functions.h"
 #include "framework/integer_conversion.h"
 #include "framework/runtime.h"
+#include "framework/startup.h"
 #include "simulator/control_wnd.h"
 #include "simulator/statistics.h"
 
@@ -241,6 +242,9 @@ int main(int argc, char** argv) {
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     fw::RuntimeInit(argc, argv);
+    // The simulator's activation reaches the splash window by its registered
+    // class, as in the program.
+    fw::RuntimePerformInitializers();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return fw::RuntimeExit();

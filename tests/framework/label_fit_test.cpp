@@ -17,6 +17,7 @@
 #include "framework/set_properties.h"
 #include "framework/window.h"
 #include "simulator/property_stream_writer.h"
+#include "tests/support/control_host.h"
 
 namespace {
 
@@ -30,21 +31,10 @@ int AdvanceAt(int pixelSize, const QString& text) {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-class LabelFit : public testing::Test {
+class LabelFit : public ControlHostTest {
   protected:
-    void SetUp() override {
-        window = fw::RuntimeNewObject<fw::Window>();
-        window->Constructor();
-    }
-    void TearDown() override {
-        window->Close();
-        fw::ClearQuitRequest();
-    }
-
-    std::shared_ptr<fw::Label> Add(int width, bool multiLine) {
-        auto label = window->New<fw::Label>();
-        label->Constructor();
-        window->AddControl("L" + std::to_string(++made_), label);
+    std::shared_ptr<fw::Label> AddLabel(int width, bool multiLine) {
+        auto label = Add<fw::Label>();
         PropertyStreamWriter stream;
         stream.Integer("Width", width)
             .Integer("Height", 20)
@@ -60,11 +50,6 @@ class LabelFit : public testing::Test {
         label.Widget()->grab();
         return label.Widget()->font().pixelSize();
     }
-
-    std::shared_ptr<fw::Window> window;
-
-  private:
-    int made_ = 0;
 };
 
 TEST_F(LabelFit, AOneLineCaptionShrinksToTheLargestSizeThatFitsAndNoFurther) {
@@ -86,7 +71,7 @@ TEST_F(LabelFit, AOneLineCaptionShrinksToTheLargestSizeThatFitsAndNoFurther) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (const bool drawnFirst : {true, false}) {
-            auto label = Add(c.width, c.multiLine);
+            auto label = AddLabel(c.width, c.multiLine);
             label->SetCaption(kCaption.toStdString());
             const int size = drawnFirst ? DrawnSize(*label) : label->Shown()->font().pixelSize();
             EXPECT_EQ(label->Shown()->font().pixelSize(), size);
@@ -107,7 +92,7 @@ TEST_F(LabelFit, AOneLineCaptionShrinksToTheLargestSizeThatFitsAndNoFurther) {
 
 TEST_F(LabelFit, AShorterCaptionOrAWiderBoxGivesBackTheStyledSize) {
     const int wide = AdvanceAt(kStyled, kCaption);
-    auto label = Add(wide / 2, false);
+    auto label = AddLabel(wide / 2, false);
     label->SetCaption(kCaption.toStdString());
     ASSERT_LT(DrawnSize(*label), kStyled);
 

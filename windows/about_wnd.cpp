@@ -72,8 +72,10 @@ void AboutWnd::HandOver() {
     fw::Deref(ControlWnd::AsWindow(ControlWnd::ControlWnd())).Show();
 }
 
-// The timer is not stopped by an early hand-over: when it acts later it hands
-// over once more, which hides the hidden splash and shows the shown simulator.
+// The timer is not stopped by an early hand-over; the runtime spends a timer
+// that comes due while its window is hidden, so only a splash on screen (the
+// first one, or About shown again within its first four seconds) is handed
+// over by it.
 void AboutWnd::Timer1_Action(std::shared_ptr<fw::Timer>) {
     HandOver();
 }

@@ -27,30 +27,38 @@ bool InsertsText(const QKeyEvent& event) {
            (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
-}  // namespace
-
-std::optional<std::string> TypedKeyText(const QKeyEvent& event) {
-    const int key = event.key();
-    // With Ctrl, Alt or Meta these keys are editing shortcuts (Ctrl+Backspace
-    // deletes a word, Alt+Backspace undoes).
-    const bool plain =
-        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+// The code under which a named key comes, or nothing for other keys.
+std::optional<char> NamedKeyCode(int key) {
     switch (key) {
         case Qt::Key_Backspace:
-            return plain ? std::optional<std::string>(std::string(1, '\x08')) : std::nullopt;
+            return '\x08';
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return plain ? std::optional<std::string>(std::string(1, '\x09')) : std::nullopt;
+            return '\x09';
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return plain ? std::optional<std::string>(std::string(1, '\x0d')) : std::nullopt;
+            return '\x0d';
         case Qt::Key_Escape:
-            return plain ? std::optional<std::string>(std::string(1, '\x1b')) : std::nullopt;
+            return '\x1b';
         default:
             break;
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F35) {
-        return plain ? std::optional<std::string>(std::string(1, '\x10')) : std::nullopt;
+        return '\x10';
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> TypedKeyText(const QKeyEvent& event) {
+    if (const std::optional<char> code = NamedKeyCode(event.key())) {
+        // With Ctrl, Alt or Meta these keys are editing shortcuts
+        // (Ctrl+Backspace deletes a word, Alt+Backspace undoes).
+        if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            return std::nullopt;
+        }
+        return std::string(1, *code);
     }
     if (!InsertsText(event)) {
         return std::nullopt;

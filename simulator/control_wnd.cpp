@@ -15,25 +15,19 @@ const bool registered = fw::AddClassInitializer(&ControlWnd::ClassInfo);
 }  // namespace
 
 const fw::ClassRecord& ControlWnd::ClassInfo() {
-    static const fw::ClassRecord record({
-        .name = "ControlWnd.ControlWnd",
-        .super = &fw::Window::ClassInfo(),
-        .handlers =
-            {
-                {"Activate", fw::HandlerOf(&ControlWnd::Event_Activate)},
-                {"AddMenuHandlers", fw::HandlerOf(&ControlWnd::AddMenuHandlers)},
-                {"Close", fw::HandlerOf(&ControlWnd::Event_Close)},
-                {"CreateControls", fw::HandlerOf(&ControlWnd::CreateControls)},
-                {"EnableMenuItems", fw::HandlerOf(&ControlWnd::Event_EnableMenuItems)},
-                {"Layout", fw::HandlerOf(&ControlWnd::Layout)},
-            },
-        .members = Members(),
-    });
+    static const fw::ClassRecord record(
+        WindowClass("ControlWnd.ControlWnd",
+                    {
+                        {"Activate", fw::HandlerOf(&ControlWnd::Event_Activate)},
+                        {"AddMenuHandlers", fw::HandlerOf(&ControlWnd::AddMenuHandlers)},
+                        {"Close", fw::HandlerOf(&ControlWnd::Event_Close)},
+                        {"EnableMenuItems", fw::HandlerOf(&ControlWnd::Event_EnableMenuItems)},
+                    }));
     return record;
 }
 
 std::shared_ptr<class ControlWnd> ControlWnd() {
-    return ImplicitWindowOf<class ControlWnd>("ControlWnd.ControlWnd");
+    return ImplicitWindowOf<class ControlWnd>();
 }
 
 std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class ControlWnd>& window) {

@@ -16,23 +16,16 @@ const bool registered = fw::AddClassInitializer(&AboutWnd::ClassInfo);
 }  // namespace
 
 const fw::ClassRecord& AboutWnd::ClassInfo() {
-    static const fw::ClassRecord record({
-        .name = "AboutWnd.AboutWnd",
-        .super = &fw::Window::ClassInfo(),
-        .handlers =
-            {
-                {"CreateControls", fw::HandlerOf(&AboutWnd::CreateControls)},
-                {"KeyDown", fw::HandlerOf(&AboutWnd::Event_KeyDown)},
-                {"Layout", fw::HandlerOf(&AboutWnd::Layout)},
-                {"MouseDown", fw::HandlerOf(&AboutWnd::Event_MouseDown)},
-            },
-        .members = Members(),
-    });
+    static const fw::ClassRecord record(WindowClass(
+        "AboutWnd.AboutWnd", {
+                                 {"KeyDown", fw::HandlerOf(&AboutWnd::Event_KeyDown)},
+                                 {"MouseDown", fw::HandlerOf(&AboutWnd::Event_MouseDown)},
+                             }));
     return record;
 }
 
 std::shared_ptr<class AboutWnd> AboutWnd() {
-    return ImplicitWindowOf<class AboutWnd>("AboutWnd.AboutWnd");
+    return ImplicitWindowOf<class AboutWnd>();
 }
 
 std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class AboutWnd>& window) {

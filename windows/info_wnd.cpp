@@ -14,22 +14,13 @@ const bool registered = fw::AddClassInitializer(&InfoWnd::ClassInfo);
 }  // namespace
 
 const fw::ClassRecord& InfoWnd::ClassInfo() {
-    static const fw::ClassRecord record({
-        .name = "InfoWnd.InfoWnd",
-        .super = &fw::Window::ClassInfo(),
-        .handlers =
-            {
-                {"CreateControls", fw::HandlerOf(&InfoWnd::CreateControls)},
-                {"EnableMenuItems", fw::HandlerOf(&InfoWnd::Event_EnableMenuItems)},
-                {"Layout", fw::HandlerOf(&InfoWnd::Layout)},
-            },
-        .members = Members(),
-    });
+    static const fw::ClassRecord record(WindowClass(
+        "InfoWnd.InfoWnd", {{"EnableMenuItems", fw::HandlerOf(&InfoWnd::Event_EnableMenuItems)}}));
     return record;
 }
 
 std::shared_ptr<class InfoWnd> InfoWnd() {
-    return ImplicitWindowOf<class InfoWnd>("InfoWnd.InfoWnd");
+    return ImplicitWindowOf<class InfoWnd>();
 }
 
 std::shared_ptr<fw::Window> AsWindow(const std::shared_ptr<class InfoWnd>& window) {

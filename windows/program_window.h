@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/class_record.h"
@@ -24,11 +26,22 @@ class ProgramWindow : public fw::Window {
         return fw::RuntimeIsEventHandled(shared_from_this(), Record().Name(), eventName, true);
     }
 
-    // What each window class's member list offers by name beside its
-    // virtual operations.
-    static std::vector<fw::MemberDecl> Members() {
+    // The record of a window class of the program, known by its full name:
+    // a Window whose Layout and CreateControls events run the members above,
+    // with the class's other event handlers, and whose member list offers
+    // IsEventImplemented by name and CreateControls0 as hidden.
+    static fw::ClassRecord::Spec WindowClass(std::string name,
+                                             std::map<std::string, fw::EventHandler> handlers) {
+        handlers.emplace("CreateControls", fw::HandlerOf(&ProgramWindow::CreateControls));
+        handlers.emplace("Layout", fw::HandlerOf(&ProgramWindow::Layout));
         return {
-            {"IsEventImplemented", fw::HandlerOf(&ProgramWindow::IsEventImplemented)},
-            {"CreateControls0", fw::HandlerOf(&ProgramWindow::CreateControls0), {{"Hidden", ""}}}};
+            .name = std::move(name),
+            .super = &fw::Window::ClassInfo(),
+            .handlers = std::move(handlers),
+            .members = {{"IsEventImplemented", fw::HandlerOf(&ProgramWindow::IsEventImplemented)},
+                        {"CreateControls0",
+                         fw::HandlerOf(&ProgramWindow::CreateControls0),
+                         {{"Hidden", ""}}}},
+        };
     }
 };

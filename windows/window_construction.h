@@ -18,13 +18,13 @@
 // layout values; its hooks are attached afterwards (HookEvent), so that the
 // layout values run none of the window's handlers.
 
-// The window accessors' one pattern: the open window of the class with this
-// full name, shown or hidden, or else a new one, built (it shows itself when
-// its layout says Visible). The accessor keeps no reference: the runtime
-// holds an open window and finds it by its class name.
+// The window accessors' one pattern: the open window of the class T, found
+// by the full name its record gives, shown or hidden, or else a new one,
+// built (it shows itself when its layout says Visible). The accessor keeps no
+// reference: the runtime holds an open window and finds it by its class name.
 template <class T>
-std::shared_ptr<T> ImplicitWindowOf(const std::string& className) {
-    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow(className);
+std::shared_ptr<T> ImplicitWindowOf() {
+    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow(T::ClassInfo().Name());
     if (!window) {
         std::shared_ptr<T> created = fw::RuntimeNewObject<T>();
         created->Constructor();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/widget_as.h"
+#include "framework/window.h"
 
 namespace fw {
 namespace {
@@ -110,7 +111,7 @@ void Label::TextStyleApplied() {
 // Stretched taller with its window, a label keeps its text where the layout
 // put it: centred in the height it was given, not in all it has now.
 void Label::GeometryChanged() {
-    const auto gained = static_cast<int>(std::clamp<std::int64_t>(HeightGained(), 0, 32000));
+    const auto gained = static_cast<int>(std::clamp<std::int64_t>(HeightGained(), 0, kMostPixels));
     WidgetAs<QLabel>().setContentsMargins(0, 0, 0, gained);
 }
 

@@ -71,10 +71,8 @@ void RectControl::SetWidget(QWidget* widget) {
 
 namespace {
 
-// No window is larger than this, so no control needs to be: a place or size
-// beyond it is held to it, and a widget never grows too large to draw.
-constexpr std::int64_t kMostPixels = 32000;
-
+// Held to the largest window, a widget never grows too large to draw and its
+// far edge is still an int.
 int Coordinate(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, -kMostPixels, kMostPixels));
 }

@@ -315,10 +315,10 @@ void Window::SetResizeable(bool value) {
 
 void Window::ApplySize() {
     auto clamp = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000));
+        return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMostPixels));
     };
     // A maximum of 0 sets no maximum.
-    const auto maximum = [&](std::int64_t v) { return v <= 0 ? 32000 : clamp(v); };
+    const auto maximum = [&](std::int64_t v) { return clamp(v <= 0 ? kMostPixels : v); };
     const QSize size(clamp(width_), clamp(height_));
     widget_->SetContentSize(size, !resizeable_, QSize(clamp(minWidth_), clamp(minHeight_)),
                             QSize(maximum(maxWidth_), maximum(maxHeight_)));

@@ -20,6 +20,10 @@ namespace fw {
 class MenuBar;
 class WindowWidget;
 
+// No window is wider or taller than this many pixels, so no control on one
+// needs to be: larger places and sizes are held to it.
+inline constexpr std::int64_t kMostPixels = 32000;
+
 // A top-level window. Its content area has the stored size, with the menu
 // bar above it; it holds its controls by name; while it is open (shown or
 // hidden) the runtime keeps it alive and finds it by its class name.
@@ -110,7 +114,7 @@ class Window : public Object {
     bool visible_ = false;
     bool placed_ = false;
     std::int64_t width_ = 300, height_ = 300;
-    std::int64_t minWidth_ = 64, minHeight_ = 64, maxWidth_ = 32000, maxHeight_ = 32000;
+    std::int64_t minWidth_ = 64, minHeight_ = 64, maxWidth_ = kMostPixels, maxHeight_ = kMostPixels;
     std::string title_;
     bool hasClose_ = true, hasMaximize_ = true, hasMinimize_ = true, resizeable_ = true;
     bool hasBackground_ = false;

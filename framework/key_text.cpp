@@ -49,6 +49,55 @@ std::optional<char> NamedKeyCode(int key) {
     return std::nullopt;
 }
 
+// Shift, Ctrl, Alt, Super, AltGr and the lock keys say how other keys type;
+// pressed alone they are no key press of their own.
+bool IsModifierKey(int key) {
+    switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_Mode_switch:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_ScrollLock:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The code under which a cursor or editing key reaches a window.
+std::optional<char> WindowKeyCode(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return '\x1c';
+        case Qt::Key_Right:
+            return '\x1d';
+        case Qt::Key_Up:
+            return '\x1e';
+        case Qt::Key_Down:
+            return '\x1f';
+        case Qt::Key_Home:
+            return '\x01';
+        case Qt::Key_End:
+            return '\x04';
+        case Qt::Key_PageUp:
+            return '\x0b';
+        case Qt::Key_PageDown:
+            return '\x0c';
+        case Qt::Key_Delete:
+            return '\x7f';
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> TypedKeyText(const QKeyEvent& event) {
@@ -64,6 +113,23 @@ std::optional<std::string> TypedKeyText(const QKeyEvent& event) {
         return std::nullopt;
     }
     return event.text().toStdString();
+}
+
+std::optional<std::string> WindowKeyText(const QKeyEvent& event) {
+    const int key = event.key();
+    if (IsModifierKey(key)) {
+        return std::nullopt;
+    }
+    if (const std::optional<char> code = WindowKeyCode(key)) {
+        return std::string(1, *code);
+    }
+    if (std::optional<std::string> typed = TypedKeyText(event)) {
+        return typed;
+    }
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return std::string(1, static_cast<char>(key - Qt::Key_A + 1));
+    }
+    return std::string(1, '\x10');
 }
 
 }  // namespace fw

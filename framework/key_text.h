@@ -18,4 +18,12 @@ namespace fw {
 // still moves its cursor and takes its editing shortcuts.
 std::optional<std::string> TypedKeyText(const QKeyEvent& event);
 
+// The text under which a key press that reached a window itself (no field
+// took it) comes to the window's KeyDown event: every key but a modifier
+// pressed alone. A typed key comes as in a field; the cursor keys as 28 to 31
+// (left, right, up, down), Home as 1, End as 4, Page Up and Down as 11 and
+// 12, Delete as 127, Ctrl with a letter as its control code (Ctrl+A 1); any
+// other key, shortcuts and dead keys among them, as 16.
+std::optional<std::string> WindowKeyText(const QKeyEvent& event);
+
 }  // namespace fw

@@ -91,7 +91,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    const std::optional<std::string> key = TypedKeyText(*event);
+    const std::optional<std::string> key = WindowKeyText(*event);
     const bool consumed =
         owner_ && key && GuardOr<bool>(false, [&] { return owner_->HandleKeyDown(*key); });
     if (!consumed) {

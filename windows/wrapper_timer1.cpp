@@ -6,7 +6,7 @@ namespace AboutWnd {
 
 const fw::ClassRecord& wrapper_Timer1::ClassInfo() {
     static const fw::ClassRecord record(
-        {.name = "AboutWnd.wrapper_Timer1", .super = &fw::Timer::ClassInfo()});
+        {.name = "AboutWnd._wrapper_Timer1", .super = &fw::Timer::ClassInfo()});
     return record;
 }
 

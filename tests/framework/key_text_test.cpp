@@ -56,4 +56,52 @@ TEST(TypedKeyText, GivesTypedKeysTheirCodeAndLeavesTheRestToTheField) {
     }
 }
 
+// A window hears every key but a modifier pressed alone.
+TEST(WindowKeyText, GivesEveryKeyButALoneModifier) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        std::optional<std::string> expected;
+    };
+    const auto code = [](char c) { return std::string(1, c); };
+    const Case cases[] = {
+        {Qt::Key_A, Qt::NoModifier, "a", "a"},
+        {Qt::Key_Space, Qt::NoModifier, " ", " "},
+        {Qt::Key_Return, Qt::NoModifier, "\r", code('\x0d')},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", code('\x1b')},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", code('\x09')},
+        {Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QString::fromUtf8("€"), "€"},
+        {Qt::Key_Left, Qt::NoModifier, "", code('\x1c')},
+        {Qt::Key_Right, Qt::KeypadModifier, "", code('\x1d')},
+        {Qt::Key_Up, Qt::ShiftModifier, "", code('\x1e')},
+        {Qt::Key_Down, Qt::NoModifier, "", code('\x1f')},
+        {Qt::Key_Home, Qt::NoModifier, "", code('\x01')},
+        {Qt::Key_End, Qt::NoModifier, "", code('\x04')},
+        {Qt::Key_PageUp, Qt::NoModifier, "", code('\x0b')},
+        {Qt::Key_PageDown, Qt::NoModifier, "", code('\x0c')},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", code('\x7f')},
+        {Qt::Key_A, Qt::ControlModifier, "\x01", code('\x01')},
+        {Qt::Key_Z, Qt::ControlModifier, "z", code('\x1a')},
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "", code('\x13')},
+        {Qt::Key_Insert, Qt::NoModifier, "", code('\x10')},
+        {Qt::Key_F5, Qt::NoModifier, "", code('\x10')},
+        {Qt::Key_Backspace, Qt::ControlModifier, "\b", code('\x10')},
+        {Qt::Key_Dead_Acute, Qt::NoModifier, "", code('\x10')},
+        {Qt::Key_Print, Qt::NoModifier, "", code('\x10')},
+        {Qt::Key_unknown, Qt::NoModifier, "", code('\x10')},
+        {Qt::Key_Shift, Qt::ShiftModifier, "", std::nullopt},
+        {Qt::Key_Control, Qt::ControlModifier, "", std::nullopt},
+        {Qt::Key_Alt, Qt::AltModifier, "", std::nullopt},
+        {Qt::Key_AltGr, Qt::GroupSwitchModifier, "", std::nullopt},
+        {Qt::Key_Meta, Qt::MetaModifier, "", std::nullopt},
+        {Qt::Key_Super_L, Qt::NoModifier, "", std::nullopt},
+        {Qt::Key_CapsLock, Qt::NoModifier, "", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);
+        EXPECT_EQ(fw::WindowKeyText(event), c.expected) << "key " << std::hex << c.key;
+    }
+}
+
 }  // namespace

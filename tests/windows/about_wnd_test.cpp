@@ -38,9 +38,10 @@ bool PressAndRelease(QWidget* target, QEvent::Type press, QEvent::Type release,
     return consumed;
 }
 
-bool Key(QWidget* target, Qt::Key key, const QString& text) {
+bool Key(QWidget* target, Qt::Key key, const QString& text,
+         Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     return PressAndRelease(target, QEvent::KeyPress, QEvent::KeyRelease, [&](QEvent::Type type) {
-        return std::make_unique<QKeyEvent>(type, key, Qt::NoModifier, text);
+        return std::make_unique<QKeyEvent>(type, key, modifiers, text);
     });
 }
 
@@ -106,6 +107,16 @@ TEST_F(Splash, KeyOrClickHandsOverAtOnceAndIsNotConsumed) {
          [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Return, "\r"); }},
         {"escape on the window",
          [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Escape, "\x1b"); }},
+        {"an arrow key", [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Down, ""); }},
+        {"home", [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Home, ""); }},
+        {"page up", [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_PageUp, ""); }},
+        {"delete", [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Delete, "\x7f"); }},
+        {"insert", [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Insert, ""); }},
+        {"a function key", [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_F5, ""); }},
+        {"ctrl and a letter",
+         [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_W, "\x17", Qt::ControlModifier); }},
+        {"tab, with no control to move the focus to",
+         [](AboutWindow& w) { return Key(w.TopLevel(), Qt::Key_Tab, "\t"); }},
         {"click on the chart",
          [](AboutWindow& w) {
              QWidget* canvas = w.Canvas1()->Widget();
@@ -139,6 +150,19 @@ TEST_F(Splash, KeyOrClickHandsOverAtOnceAndIsNotConsumed) {
         EXPECT_TRUE(Shown(Simulator()));
         EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), about);
     }
+}
+
+// A modifier pressed on its own is not a key press of its own: the splash
+// stays.
+TEST_F(Splash, ALoneModifierLeavesItWhereItIs) {
+    const auto about = AboutWnd::AboutWnd();
+    const Qt::Key modifiers[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt,
+                                 Qt::Key_Meta,  Qt::Key_Super_L, Qt::Key_AltGr};
+    for (const Qt::Key key : modifiers) {
+        Key(about->TopLevel(), key, "");
+    }
+    EXPECT_TRUE(Shown(about));
+    EXPECT_FALSE(Simulator());
 }
 
 // The About window is the splash shown again. Once its timer has run,
@@ -294,13 +318,15 @@ TEST_F(Splash, FollowsItsLocksWhenResizedAndHasAnEmptyTitleBar) {
     EXPECT_EQ(about->StaticText1()->Shown()->contentsRect().height(), 55);
 }
 
-// The timer knows the window that holds it without keeping it alive.
+// The timer knows the window that holds it without keeping it alive; its
+// class is known by the window's name and its own, underscore and all.
 TEST_F(Splash, TimerKnowsItsWindowOnlyWhileTheWindowLives) {
     std::shared_ptr<AboutWnd::wrapper_Timer1> timer;
     {
         const auto about = AboutWnd::AboutWnd();
         timer = std::dynamic_pointer_cast<AboutWnd::wrapper_Timer1>(about->Timer1());
         ASSERT_TRUE(timer);
+        EXPECT_EQ(timer->Record().Name(), "AboutWnd._wrapper_Timer1");
         EXPECT_EQ(timer->Window(), about);
         about->TopLevel()->close();
     }

@@ -1,5 +1,6 @@
 #include "framework/window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
@@ -165,6 +166,16 @@ void Window::Show() {
         }
     }
     CallQt([&] {
+        // A menu left open over another window would stay drawn over this
+        // one once it is in front.
+        while (QWidget* popup = QApplication::activePopupWidget()) {
+            if (!popup->close()) {
+                break;
+            }
+        }
+        // Shown means on screen: a window the user minimised comes back, as
+        // it was before (maximised stays maximised).
+        widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
         widget_->show();
         if (QGuiApplication::platformName() != "offscreen") {
             widget_->raise();

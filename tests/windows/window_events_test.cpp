@@ -291,4 +291,78 @@ TEST_F(Events, ClosingTheSimulatorQuitsWithZero) {
     }
 }
 
+// Every road that shows a window puts it on screen and in front: one the
+// user minimised comes back. A menu left open on another window closes, as
+// it would stay drawn over the window now in front.
+TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
+    const auto minimised = [](const std::shared_ptr<fw::Window>& window) {
+        return (window->TopLevel()->windowState() & Qt::WindowMinimized) != 0;
+    };
+    struct Road {
+        const char* what;
+        std::function<std::shared_ptr<fw::Window>()> open;  // the window to minimise
+        std::function<void()> show;
+        bool menuOpen;  // on the information window, as the window comes to the front
+    };
+    const Road roads[] = {
+        {"\"?\" again, the information window minimised",
+         [&] {
+             PressQuestionMark();
+             return Info();
+         },
+         [&] { PressQuestionMark(); }, false},
+        {"About, the splash minimised, then hidden as the simulator's activation does",
+         [&] {
+             ChooseAbout(1);
+             return About();
+         },
+         [&] {
+             About()->Hide();
+             ChooseAbout(0);
+         },
+         false},
+        {"the splash's key, the simulator minimised",
+         [&] {
+             ChooseAbout(1);
+             return std::static_pointer_cast<fw::Window>(simulator);
+         },
+         [&] { QTest::keyClick(About()->TopLevel(), Qt::Key_Space); }, false},
+        {"the splash's timer, the simulator minimised, a menu open in front",
+         [&] {
+             PressQuestionMark();
+             // About within the splash's first period: its timer hands over.
+             ChooseAbout(1);
+             std::static_pointer_cast<AboutWindow>(About())->Timer1()->SetPeriod(200);
+             return std::static_pointer_cast<fw::Window>(simulator);
+         },
+         [&] {
+             const auto timer = std::static_pointer_cast<AboutWindow>(About())->Timer1();
+             ASSERT_TRUE(QTest::qWaitFor([&] { return !timer->Counting(); }, 3000));
+         },
+         true},
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.what);
+        CloseAllWindows();
+        AboutWnd::AboutWnd();
+        OpenSimulator();
+        ASSERT_TRUE(Activate(*simulator));
+        const std::shared_ptr<fw::Window> window = road.open();
+        ASSERT_TRUE(Shown(window));
+        window->TopLevel()->showMinimized();
+        ASSERT_TRUE(minimised(window));
+        if (road.menuOpen) {
+            ASSERT_TRUE(OpenMenu(*Info(), "File"));
+            ASSERT_TRUE(QApplication::activePopupWidget());
+        }
+
+        road.show();
+        EXPECT_TRUE(Shown(window));
+        EXPECT_FALSE(minimised(window));
+        EXPECT_FALSE(QApplication::activePopupWidget()) << "a menu stayed open";
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QApplication::activeWindow() == window->TopLevel(); }, 2000));
+    }
+}
+
 }  // namespace

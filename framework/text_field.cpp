@@ -5,14 +5,18 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <utility>
 #include <vector>
 
+#include "framework/beep.h"
 #include "framework/color_value.h"
 #include "framework/guard.h"
+#include "framework/input_method_gate.h"
 #include "framework/key_text.h"
 #include "framework/widget_as.h"
 
@@ -23,7 +27,7 @@ namespace {
 // edit by the user, whatever its road (typing, pasting, dropping, an input
 // method, undo and redo), is held to the field's rule; a text that the
 // program sets is not.
-class FieldEdit : public QLineEdit {
+class FieldEdit : public InputMethodGate<QLineEdit> {
   public:
     explicit FieldEdit(TextField& owner);
 
@@ -37,19 +41,41 @@ class FieldEdit : public QLineEdit {
         return programSetting_ > 0 || owner_.AcceptsEdit(shown_.toStdString(), input.toStdString());
     }
 
+    // The user's edit was refused. It is answered with one beep: a key, a
+    // paste or a drop that Qt tries more than once still beeps once.
+    void Refused() {
+        if (eventDepth_ > 0) {
+            refused_ = true;
+        } else if (!beepPosted_) {
+            // From outside an event of the field's own (a context menu's
+            // Paste): once that action is over.
+            beepPosted_ = true;
+            QTimer::singleShot(0, this, [this] {
+                beepPosted_ = false;
+                Beep();
+            });
+        }
+    }
+
   protected:
     bool event(QEvent* event) override {
+        const QScopedValueRollback<int> inEvent(eventDepth_, eventDepth_ + 1);
         // Tab is taken by focus handling before keyPressEvent, so typed keys
         // are looked at here.
         if (event->type() == QEvent::KeyPress) {
             const auto& key = static_cast<const QKeyEvent&>(*event);
             if (const auto text = TypedKeyText(key)) {
+                // The hook beeps for a key it refuses.
                 if (GuardOr<bool>(false, [&] { return owner_.HandleKeyDown(*text); })) {
                     return true;
                 }
             }
         }
-        return QLineEdit::event(event);
+        const bool handled = InputMethodGate::event(event);
+        if (eventDepth_ == 1 && std::exchange(refused_, false)) {
+            Beep();
+        }
+        return handled;
     }
 
   private:
@@ -60,8 +86,11 @@ class FieldEdit : public QLineEdit {
         if (!Accepts(text)) {
             // Back to the text that stood; from the field's side nothing
             // changed, so no one hears of it.
-            const QSignalBlocker quiet(this);
-            SetProgramText(shown_);
+            {
+                const QSignalBlocker quiet(this);
+                SetProgramText(shown_);
+            }
+            Refused();
             return;
         }
         shown_ = text;
@@ -72,6 +101,10 @@ class FieldEdit : public QLineEdit {
     // The text as last shown: every edit is judged against it.
     QString shown_;
     int programSetting_ = 0;
+    // Events of the field's own under way, and whether one refused an edit.
+    int eventDepth_ = 0;
+    bool refused_ = false;
+    bool beepPosted_ = false;
 };
 
 // The field's rule as Qt's validator, so that Qt refuses an edit before it
@@ -82,11 +115,15 @@ class EditRule : public QValidator {
     explicit EditRule(FieldEdit& edit) : QValidator(&edit), edit_(edit) {}
 
     State validate(QString& input, int&) const override {
-        return edit_.Accepts(input) ? Acceptable : Invalid;
+        if (edit_.Accepts(input)) {
+            return Acceptable;
+        }
+        edit_.Refused();
+        return Invalid;
     }
 
   private:
-    const FieldEdit& edit_;
+    FieldEdit& edit_;
 };
 
 FieldEdit::FieldEdit(TextField& owner) : owner_(owner) {
@@ -124,6 +161,22 @@ std::size_t Unfit(const std::string& mask, const std::vector<uint>& text) {
         }
     }
     return unfit;
+}
+
+// Whether `after` is `before` with characters taken out and nothing put in.
+bool OnlyRemoves(const std::vector<uint>& before, const std::vector<uint>& after) {
+    if (after.size() >= before.size()) {
+        return false;
+    }
+    auto next = before.begin();
+    for (const uint c : after) {
+        next = std::find(next, before.end(), c);
+        if (next == before.end()) {
+            return false;
+        }
+        ++next;
+    }
+    return true;
 }
 
 }  // namespace
@@ -180,13 +233,11 @@ bool TextField::AcceptsEdit(const std::string& oldText, const std::string& newTe
     if (!mask_.empty()) {
         limit = limit == 0 ? mask_.size() : std::min(limit, mask_.size());
     }
-    const std::vector<uint> before = CodePoints(oldText);
     const std::vector<uint> after = CodePoints(newText);
-    // An edit never takes the text further from the rule; so one that the
-    // program set beyond it can always be shortened or corrected.
-    const bool fitsLength = limit == 0 || after.size() <= std::max(limit, before.size());
-    const bool fitsMask = Unfit(mask_, after) <= Unfit(mask_, before);
-    return fitsLength && fitsMask;
+    const bool fits = (limit == 0 || after.size() <= limit) && Unfit(mask_, after) == 0;
+    // A text of the program's beyond the rule can always be shortened or
+    // replaced by one that keeps to it.
+    return fits || OnlyRemoves(CodePoints(oldText), after);
 }
 
 void TextField::SetBackgroundColor(Color color) {

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QClipboard>
-#include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QSlider>
 #include <QTest>
 
@@ -12,6 +9,7 @@
 
 #include "framework/beep.h"
 #include "tests/support/simulator_fixture.h"
+#include "tests/support/user_edit.h"
 
 namespace {
 
@@ -233,121 +231,115 @@ TEST_F(Input, AFirstActivationAfterInputKeepsTheStoredR) {
 
 namespace {
 
-// How the user changes a field: keys, a paste, a drop, an input method.
-struct UserEdit {
-    enum Kind { Keys, Key, Paste, Drop, InputMethod } kind;
-    QString text;  // typed, pasted, dropped or committed
-    Qt::Key key = Qt::Key_unknown;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-
-UserEdit Typed(const char* text) {
-    return {UserEdit::Keys, QString::fromUtf8(text)};
-}
-UserEdit Pressed(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    return {UserEdit::Key, {}, key, modifiers};
-}
-UserEdit Pasted(const char* text) {
-    return {UserEdit::Paste, QString::fromUtf8(text)};
-}
-UserEdit Dropped(const char* text) {
-    return {UserEdit::Drop, QString::fromUtf8(text)};
-}
-UserEdit Committed(const char* text) {
-    return {UserEdit::InputMethod, QString::fromUtf8(text)};
-}
-
-void Apply(QLineEdit* edit, const UserEdit& e) {
-    switch (e.kind) {
-        case UserEdit::Keys:
-            QTest::keyClicks(edit, e.text);
-            break;
-        case UserEdit::Key:
-            QTest::keyClick(edit, e.key, e.modifiers);
-            break;
-        case UserEdit::Paste:
-            QGuiApplication::clipboard()->setText(e.text);
-            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-            break;
-        case UserEdit::Drop: {
-            QMimeData data;
-            data.setText(e.text);
-            const QPointF at(edit->width() - 2, edit->height() / 2.0);
-            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
-                                  Qt::NoModifier);
-            QApplication::sendEvent(edit, &enter);
-            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(edit, &drop);
-            break;
-        }
-        case UserEdit::InputMethod: {
-            QInputMethodEvent commit;
-            commit.setCommitString(e.text);
-            QApplication::sendEvent(edit, &commit);
-            break;
-        }
-    }
-}
-
 // The r field's mask ".###" and limit of four characters hold for every edit
 // by the user, also after the program wrote ".99999" (six characters) into
-// it; an edit can always shorten or correct that text.
+// it: from there an edit is taken when its result keeps to the rule or when
+// it only takes characters out. Each refused key, paste, drop or commit
+// leaves the field as it was and beeps once.
 TEST_F(Input, EveryEditOfTheUserKeepsToTheRFieldsRuleAlsoAfterTheClamp) {
     struct Case {
         const char* before;  // typed into the empty field: "1" is clamped to ".99999"
         std::vector<UserEdit> edits;
         const char* after;
         double r;
+        int beeps;  // for the edits
     };
     const UserEdit end = Pressed(Qt::Key_End), home = Pressed(Qt::Key_Home);
     const UserEdit all = Pressed(Qt::Key_A, Qt::ControlModifier);
+    const UserEdit shiftLeft = Pressed(Qt::Key_Left, Qt::ShiftModifier);
     const Case cases[] = {
-        {"1", {}, ".99999", 0.99999},
-        {"1", {end, Typed(".2345678")}, ".99999", 0.99999},
-        {"1", {end, Typed("5")}, ".99999", 0.99999},
-        {"1", {all, Pasted("abc")}, ".99999", 0.99999},
-        {"1", {all, Pasted("x")}, ".99999", 0.99999},
-        {"1", {all, Pasted("€")}, ".99999", 0.99999},
-        {"1", {all, Pasted(".5 .5")}, ".99999", 0.99999},
-        {"1", {all, Pasted("0.123456789")}, ".99999", 0.99999},
-        {"1", {end, Committed("zz")}, ".99999", 0.99999},
-        {"1", {Dropped("77")}, ".99999", 0.99999},
+        {"1", {}, ".99999", 0.99999, 0},
+        {"1", {end, Typed(".2345678")}, ".99999", 0.99999, 8},
+        {"1", {end, Typed("5")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted("abc")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted("x")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted("€")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted(".5 .5")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted("0.123456789")}, ".99999", 0.99999, 1},
+        {"1", {end, Committed("zz")}, ".99999", 0.99999, 1},
+        {"1", {Dropped("77")}, ".99999", 0.99999, 1},
+        // A digit replaced keeps the text as long as it was: still too long.
+        {"1", {end, shiftLeft, Typed("8")}, ".99999", 0.99999, 1},
+        {"1", {home, Pressed(Qt::Key_Right), shiftLeft, Typed("1")}, ".99999", 0.99999, 1},
         // Shortened or corrected.
-        {"1", {end, Pressed(Qt::Key_Backspace)}, ".9999", 0.9999},
-        {"1", {home, Pressed(Qt::Key_Delete)}, ".99999", 0.99999},  // 99999, held again
-        {"1", {all, Typed(".")}, ".", 0},
-        {"1", {all, Pasted(".25")}, ".25", 0.25},
-        {"1", {end, Pressed(Qt::Key_Left, Qt::ShiftModifier), Typed("8")}, ".99998", 0.99998},
+        {"1", {end, Pressed(Qt::Key_Backspace)}, ".9999", 0.9999, 0},
+        {"1", {home, Pressed(Qt::Key_Delete)}, ".99999", 0.99999, 0},  // 99999, held again
+        {"1",
+         {end, shiftLeft, shiftLeft, Pressed(Qt::Key_X, Qt::ControlModifier)},
+         ".999",
+         0.999,
+         0},
+        {"1", {all, Typed(".")}, ".", 0, 0},
+        {"1", {all, Pasted(".25")}, ".25", 0.25, 0},
+        {"1", {end, shiftLeft, shiftLeft, shiftLeft, Typed("8")}, ".998", 0.998, 0},
         // Undo brings back no text that breaks the rule.
         {"1",
          {end, Pressed(Qt::Key_Backspace), Pressed(Qt::Key_Z, Qt::ControlModifier)},
          ".9999",
-         0.9999},
+         0.9999,
+         1},
         // The same edits from a text that keeps to the rule.
-        {".5", {all, Pasted("abc")}, ".5", 0.5},
-        {".5", {all, Pasted("0.123456789")}, ".5", 0.5},
-        {".5", {end, Typed(".")}, ".5", 0.5},
-        {".5", {end, Committed("zz")}, ".5", 0.5},
-        {".5", {end, Committed("7")}, ".57", 0.57},
-        {".5", {Dropped("x")}, ".5", 0.5},
-        {".5", {Dropped("2")}, ".52", 0.52},
-        {".5", {end, Typed("123")}, ".512", 0.512},
-        {".5", {end, Pressed(Qt::Key_5, Qt::AltModifier)}, ".55", 0.55},
+        {".5", {all, Pasted("abc")}, ".5", 0.5, 1},
+        {".5", {all, Pasted("0.123456789")}, ".5", 0.5, 1},
+        {".5", {end, Typed(".")}, ".5", 0.5, 1},
+        {".5", {end, Pressed(Qt::Key_Period, Qt::KeypadModifier)}, ".5", 0.5, 1},
+        {".5", {end, Pressed(Qt::Key_Period, Qt::AltModifier)}, ".5", 0.5, 1},
+        {".5", {end, Committed("zz")}, ".5", 0.5, 1},
+        {".5", {end, Committed("é")}, ".5", 0.5, 1},
+        {".5", {end, Committed("7")}, ".57", 0.57, 0},
+        {".5", {Dropped("x")}, ".5", 0.5, 1},
+        {".5", {Dropped("2")}, ".52", 0.52, 0},
+        {".5", {end, Typed("123")}, ".512", 0.512, 1},
+        {".5", {end, Pressed(Qt::Key_5, Qt::AltModifier)}, ".55", 0.55, 0},
+        // A fifth character.
+        {".555", {end, Typed("5")}, ".555", 0.555, 1},
         // One decimal point at most.
-        {"", {Typed("..5")}, ".5", 0.5},
-        {"", {Typed("....")}, ".", 0},
-        {"", {Typed(".5.5")}, ".55", 0.55},
+        {"", {Typed("..5")}, ".5", 0.5, 1},
+        {"", {Typed("....")}, ".", 0, 3},
+        {"", {Typed(".5.5")}, ".55", 0.55, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("from \"") + c.before + "\" to \"" + c.after + "\"");
         window->rEdit()->SetText("");
         rEdit()->setFocus();
         Type(rEdit(), c.before);
+        const auto beeps = fw::BeepCount();
         for (const UserEdit& e : c.edits) {
             Apply(rEdit(), e);
         }
         EXPECT_EQ(rEdit()->text().toStdString(), c.after);
         EXPECT_DOUBLE_EQ(window->r, c.r);
+        EXPECT_EQ(fw::BeepCount() - beeps, c.beeps);
+    }
+}
+
+// The N field's digits-only mask and its limit of four: what a key, a paste,
+// a drop or a composed letter cannot put in leaves the field as it was, with
+// one beep.
+TEST_F(Input, TheNFieldRefusesWhatItCannotTakeWithOneBeep) {
+    struct Case {
+        const char* before;
+        UserEdit edit;
+        const char* after;
+        int beeps;
+    };
+    // Every text in the table reads as an N in range, which beeps for
+    // nothing else.
+    const Case cases[] = {
+        {"1000", Typed("5"), "1000", 1},  {"10", Typed("5"), "105", 0},
+        {"10", Committed("é"), "10", 1},  {"10", Committed("ü"), "10", 1},
+        {"10", Committed("7"), "107", 0}, {"", Pasted("12345"), "", 1},
+        {"", Pasted("20"), "20", 0},      {"12", Dropped("4x"), "12", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("from \"") + c.before + "\" to \"" + c.after + "\"");
+        window->nEdit()->SetText(c.before);
+        nEdit()->setFocus();
+        nEdit()->end(false);
+        const auto beeps = fw::BeepCount();
+        Apply(nEdit(), c.edit);
+        EXPECT_EQ(nEdit()->text().toStdString(), c.after);
+        EXPECT_EQ(fw::BeepCount() - beeps, c.beeps);
     }
 }
 

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QWidget>
+
+// How the user changes a text: keys, a paste, a drop, an input method's
+// commit (a dead key and a letter, a compose sequence), a middle click that
+// pastes the X selection.
+struct UserEdit {
+    enum Kind { Keys, Key, Paste, Drop, InputMethod, MiddleClick } kind;
+    QString text;  // typed, pasted, dropped or committed
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+inline UserEdit Typed(const char* text) {
+    return {UserEdit::Keys, QString::fromUtf8(text)};
+}
+inline UserEdit Pressed(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return {UserEdit::Key, {}, key, modifiers};
+}
+inline UserEdit Pasted(const char* text) {
+    return {UserEdit::Paste, QString::fromUtf8(text)};
+}
+inline UserEdit Dropped(const char* text) {
+    return {UserEdit::Drop, QString::fromUtf8(text)};
+}
+inline UserEdit Committed(const char* text) {
+    return {UserEdit::InputMethod, QString::fromUtf8(text)};
+}
+inline UserEdit MiddleClickPasted(const char* text) {
+    return {UserEdit::MiddleClick, QString::fromUtf8(text)};
+}
+
+// A scroll area takes drags and clicks on its viewport.
+inline QWidget* Surface(QWidget* widget) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+    return area ? area->viewport() : widget;
+}
+
+inline void Apply(QWidget* widget, const UserEdit& e) {
+    switch (e.kind) {
+        case UserEdit::Keys:
+            QTest::keyClicks(widget, e.text);
+            break;
+        case UserEdit::Key:
+            QTest::keyClick(widget, e.key, e.modifiers);
+            break;
+        case UserEdit::Paste:
+            QGuiApplication::clipboard()->setText(e.text);
+            QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case UserEdit::Drop: {
+            QWidget* surface = Surface(widget);
+            QMimeData data;
+            data.setText(e.text);
+            const QPointF at(surface->width() - 2, surface->height() / 2.0);
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(surface, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(surface, &drop);
+            break;
+        }
+        case UserEdit::InputMethod: {
+            QInputMethodEvent commit;
+            commit.setCommitString(e.text);
+            QApplication::sendEvent(widget, &commit);
+            break;
+        }
+        case UserEdit::MiddleClick: {
+            QClipboard* clipboard = QGuiApplication::clipboard();
+            if (clipboard->supportsSelection()) {
+                clipboard->setText(e.text, QClipboard::Selection);
+            }
+            QWidget* surface = Surface(widget);
+            QTest::mouseClick(surface, Qt::MiddleButton, {}, QPoint(5, 5));
+            break;
+        }
+    }
+}

@@ -5,9 +5,18 @@
 
 #include "framework/color_value.h"
 #include "framework/guard.h"
+#include "framework/input_method_gate.h"
 #include "framework/widget_as.h"
 
 namespace fw {
+namespace {
+
+// The Qt side of a text area. Read-only, it takes no edit by any road: Qt
+// keeps typed keys, pastes and drops out of a text that is only selectable,
+// the gate keeps out input methods, and undo is off.
+using AreaEdit = InputMethodGate<QPlainTextEdit>;
+
+}  // namespace
 
 const ClassRecord& TextArea::ClassInfo() {
     static const ClassRecord record({
@@ -44,7 +53,7 @@ const ClassRecord& TextArea::ClassInfo() {
 }
 
 void TextArea::Constructor() {
-    auto* area = new QPlainTextEdit;
+    auto* area = new AreaEdit;
     area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     SetWidget(area);
     ApplyTextStyle();
@@ -65,6 +74,7 @@ void TextArea::SetText(const std::string& text) {
 void TextArea::SetReadOnly(bool value) {
     readOnly_ = value;
     Area()->setReadOnly(value);
+    Area()->setUndoRedoEnabled(!value);
     // Read-only text can still be selected, by mouse and keyboard, to copy it.
     Area()->setTextInteractionFlags(value ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
                                           : Qt::TextEditorInteraction);

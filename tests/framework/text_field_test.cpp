@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "framework/runtime.h"
 #include "framework/unhandled_exception.h"
 #include "framework/window.h"
+#include "tests/support/user_edit.h"
 
 namespace {
 
@@ -123,6 +125,41 @@ TEST_F(TextFieldTest, MaskAndLimitHoldForTypingAndPastingButNotForTheProgram) {
     EXPECT_EQ(field->Text(), "");
     field->Edit()->insert("12");
     EXPECT_EQ(field->Text(), "12");
+}
+
+// A read-only field, enabled or (as the z read-out) disabled, takes no edit
+// by any road, with its text selected or not; its hook hears of none.
+TEST_F(TextFieldTest, AReadOnlyFieldTakesNoEditByAnyRoad) {
+    auto field = host->Field();
+    field->SetReadOnly(true);
+    QLineEdit* edit = field->Edit();
+    const UserEdit roads[] = {
+        Typed("xyz"),
+        Pressed(Qt::Key_Backspace),
+        Pressed(Qt::Key_Delete),
+        Pasted("pasted"),
+        Pressed(Qt::Key_X, Qt::ControlModifier),
+        Committed("á"),
+        Dropped("dropped"),
+        MiddleClickPasted("selected elsewhere"),
+        Pressed(Qt::Key_Z, Qt::ControlModifier),
+    };
+    for (const bool enabled : {true, false}) {
+        field->SetEnabled(enabled);
+        for (const bool selected : {true, false}) {
+            for (const UserEdit& road : roads) {
+                SCOPED_TRACE(road.text.toStdString() + (enabled ? "" : ", disabled") +
+                             (selected ? ", all selected" : ""));
+                field->SetText("0.549");
+                host->log.clear();
+                edit->setFocus();
+                selected ? edit->selectAll() : edit->end(false);
+                Apply(edit, road);
+                EXPECT_EQ(field->Text(), "0.549");
+                EXPECT_EQ(std::count(host->log.begin(), host->log.end(), "change:0.549"), 0);
+            }
+        }
+    }
 }
 
 TEST_F(TextFieldTest, ATargetThatIsGoneRaisesNilObject) {

@@ -10,6 +10,7 @@
 #include "framework/push_button.h"
 #include "framework/text_area.h"
 #include "simulator/control_wnd.h"
+#include "tests/support/user_edit.h"
 #include "tests/support/window_fixture.h"
 #include "windows/info_wnd.h"
 #include "windows/info_wnd_streams.h"
@@ -101,7 +102,8 @@ TEST_F(Info, ShowsTheFourParagraphsSeparatedByThreeEmptyLines) {
     EXPECT_TRUE(paragraphs[0].contains(QString::fromUtf8(" \u2260 ")));
 }
 
-// The text can be selected and copied, but not changed, and Tab passes it by.
+// The text can be selected and copied, but not changed by any road, with
+// all of it selected or none; and Tab passes it by.
 TEST_F(Info, TextIsReadOnlyAndNoTabStop) {
     const auto info = PressQuestionMark();
     ASSERT_TRUE(info);
@@ -110,16 +112,39 @@ TEST_F(Info, TextIsReadOnlyAndNoTabStop) {
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_FALSE(text->focusPolicy() & Qt::TabFocus);
     EXPECT_TRUE(text->focusPolicy() & Qt::ClickFocus);
+    EXPECT_FALSE(text->inputMethodQuery(Qt::ImEnabled).toBool()) << "no input method composes";
 
     QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(QApplication::focusWidget(), text);
     const QString before = text->toPlainText();
-    QTest::keyClicks(text, "xyz");
-    QTest::keyClick(text, Qt::Key_Backspace);
-    QTest::keyClick(text, Qt::Key_Delete);
-    QTest::keyClick(text, Qt::Key_Return);
-    QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(text->toPlainText(), before);
+    const UserEdit all = Pressed(Qt::Key_A, Qt::ControlModifier);
+    const UserEdit roads[] = {
+        Typed("xyz"),
+        Pressed(Qt::Key_Backspace),
+        Pressed(Qt::Key_Delete),
+        Pressed(Qt::Key_Return),
+        Pressed(Qt::Key_Tab),
+        Pasted("pasted"),
+        Pressed(Qt::Key_X, Qt::ControlModifier),
+        Committed("á"),
+        Committed("\u00e9t\u00e9"),
+        Dropped("dropped"),
+        MiddleClickPasted("selected elsewhere"),
+        Pressed(Qt::Key_Z, Qt::ControlModifier),
+        Pressed(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier),
+    };
+    for (const bool selected : {true, false}) {
+        for (const UserEdit& road : roads) {
+            SCOPED_TRACE(road.text.toStdString() + (selected ? ", all selected" : ""));
+            if (selected) {
+                Apply(text, all);
+            }
+            Apply(text, road);
+            EXPECT_EQ(text->toPlainText(), before);
+            // Each road on its own, should one get through.
+            info->StaticText1()->SetText(InformationText());
+        }
+    }
     EXPECT_EQ(info->StaticText1()->Text(), InformationText());
 }
 

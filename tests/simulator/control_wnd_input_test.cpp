@@ -281,6 +281,8 @@ TEST_F(Input, EveryEditOfTheUserKeepsToTheRFieldsRuleAlsoAfterTheClamp) {
         // The same edits from a text that keeps to the rule.
         {".5", {all, Pasted("abc")}, ".5", 0.5, 1},
         {".5", {all, Pasted("0.123456789")}, ".5", 0.5, 1},
+        {".5", {all, MenuPasted("abc")}, ".5", 0.5, 1},
+        {".5", {end, MenuPasted("25")}, ".525", 0.525, 0},
         {".5", {end, Typed(".")}, ".5", 0.5, 1},
         {".5", {end, Pressed(Qt::Key_Period, Qt::KeypadModifier)}, ".5", 0.5, 1},
         {".5", {end, Pressed(Qt::Key_Period, Qt::AltModifier)}, ".5", 0.5, 1},

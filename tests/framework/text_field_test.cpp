@@ -133,21 +133,10 @@ TEST_F(TextFieldTest, AReadOnlyFieldTakesNoEditByAnyRoad) {
     auto field = host->Field();
     field->SetReadOnly(true);
     QLineEdit* edit = field->Edit();
-    const UserEdit roads[] = {
-        Typed("xyz"),
-        Pressed(Qt::Key_Backspace),
-        Pressed(Qt::Key_Delete),
-        Pasted("pasted"),
-        Pressed(Qt::Key_X, Qt::ControlModifier),
-        Committed("á"),
-        Dropped("dropped"),
-        MiddleClickPasted("selected elsewhere"),
-        Pressed(Qt::Key_Z, Qt::ControlModifier),
-    };
     for (const bool enabled : {true, false}) {
         field->SetEnabled(enabled);
         for (const bool selected : {true, false}) {
-            for (const UserEdit& road : roads) {
+            for (const UserEdit& road : EveryEditRoad()) {
                 SCOPED_TRACE(road.text.toStdString() + (enabled ? "" : ", disabled") +
                              (selected ? ", all selected" : ""));
                 field->SetText("0.549");

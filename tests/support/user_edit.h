@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <vector>
+
 // How the user changes a text: keys, a paste, a drop, an input method's
 // commit (a dead key and a letter, a compose sequence), a middle click that
 // pastes the X selection, Paste from the text's context menu.
@@ -38,6 +40,26 @@ inline UserEdit MiddleClickPasted(const char* text) {
 }
 inline UserEdit MenuPasted(const char* text) {
     return {UserEdit::MenuPaste, QString::fromUtf8(text)};
+}
+
+// Every road by which a user may change a text, each once: what a text that
+// takes no edit must refuse.
+inline std::vector<UserEdit> EveryEditRoad() {
+    return {
+        Typed("xyz"),
+        Pressed(Qt::Key_Backspace),
+        Pressed(Qt::Key_Delete),
+        Pressed(Qt::Key_Return),
+        Pressed(Qt::Key_Tab),
+        Pasted("pasted"),
+        Pressed(Qt::Key_X, Qt::ControlModifier),
+        Committed("á"),
+        Committed("\u00e9t\u00e9"),
+        Dropped("dropped"),
+        MiddleClickPasted("selected elsewhere"),
+        Pressed(Qt::Key_Z, Qt::ControlModifier),
+        Pressed(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier),
+    };
 }
 
 // A scroll area takes drags and clicks on its viewport.

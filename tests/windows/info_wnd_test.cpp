@@ -118,23 +118,8 @@ TEST_F(Info, TextIsReadOnlyAndNoTabStop) {
     ASSERT_EQ(QApplication::focusWidget(), text);
     const QString before = text->toPlainText();
     const UserEdit all = Pressed(Qt::Key_A, Qt::ControlModifier);
-    const UserEdit roads[] = {
-        Typed("xyz"),
-        Pressed(Qt::Key_Backspace),
-        Pressed(Qt::Key_Delete),
-        Pressed(Qt::Key_Return),
-        Pressed(Qt::Key_Tab),
-        Pasted("pasted"),
-        Pressed(Qt::Key_X, Qt::ControlModifier),
-        Committed("á"),
-        Committed("\u00e9t\u00e9"),
-        Dropped("dropped"),
-        MiddleClickPasted("selected elsewhere"),
-        Pressed(Qt::Key_Z, Qt::ControlModifier),
-        Pressed(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier),
-    };
     for (const bool selected : {true, false}) {
-        for (const UserEdit& road : roads) {
+        for (const UserEdit& road : EveryEditRoad()) {
             SCOPED_TRACE(road.text.toStdString() + (selected ? ", all selected" : ""));
             if (selected) {
                 Apply(text, all);

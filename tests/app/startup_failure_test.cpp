@@ -91,6 +91,11 @@ void FailCreation(std::string className, int nth) {
     FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
     StartAndExit(true);
 }
+[[noreturn]] void TwoInitialisersFail() {
+    FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
+    FailInitialiser(std::make_exception_ptr(fw::IllegalCastException("a later one failed")));
+    StartAndExit(true);
+}
 [[noreturn]] void ExceptionPendingBeforeMain() {
     fw::SetPendingException(std::make_exception_ptr(fw::IllegalCastException("left pending")));
     StartAndExit(true);
@@ -189,6 +194,13 @@ TEST_F(FailedStartDeathTest, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
         // Main takes the exception at once: no step of it runs, nothing is made.
         {"InitialiserFails",
          InitialiserFails,
+         {"trace RuntimePerformInitializers"},
+         {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
+         "unhandled NilObjectException: an initialiser failed",
+         with(nothingBuilt, "guarded call Nil")},
+        // The first failure is the one left pending.
+        {"TwoInitialisersFail",
+         TwoInitialisersFail,
          {"trace RuntimePerformInitializers"},
          {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
          "unhandled NilObjectException: an initialiser failed",

@@ -46,6 +46,7 @@ TEST(TypedKeyText, GivesTypedKeysTheirCodeAndLeavesTheRestToTheField) {
         {Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QString::fromUtf8("€"), "€"},
         {Qt::Key_E, Qt::GroupSwitchModifier, QString::fromUtf8("€"), "€"},
         {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "", std::nullopt},
+        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "A", std::nullopt},
         {Qt::Key_Z, Qt::ControlModifier, "z", std::nullopt},
         {Qt::Key_Backspace, Qt::ControlModifier, "\b", std::nullopt},
         {Qt::Key_Backspace, Qt::AltModifier, "\b", std::nullopt},

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cstdlib>
@@ -118,6 +119,10 @@ void FailCreation(std::string className, int nth) {
 }
 [[noreturn]] void DefaultRoutineOnAnotherException() {
     FailInitialiser(std::make_exception_ptr(std::logic_error("not the runtime's")));
+    StartAndExit(false);
+}
+[[noreturn]] void DefaultRoutineOnceTheNameIsGiven() {
+    FailCreation("Menu.Menu", 1);  // just after the version data
     StartAndExit(false);
 }
 
@@ -265,16 +270,23 @@ TEST_F(FailedStartDeathTest, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
 
 // The standard routine, as the program has it: no message box on the
 // offscreen platform, so standard error and the exit code are all it gives.
+// It speaks under the name that the program gave with its version data, and
+// before that under the executable's, which Qt takes by default.
 TEST_F(FailedStartDeathTest, TheStandardRoutineNamesTheExceptionOnStandardErrorAndFailsTheProcess) {
+    const std::string unnamed = QCoreApplication::applicationName().toStdString();
+    ASSERT_FALSE(unnamed.empty());
+    ASSERT_NE(unnamed, "Nerq");
     const struct {
         const char* what;
         void (*start)();
-        const char* named;  // a pattern without special characters
+        std::string named;  // a pattern without special characters
     } cases[] = {
         {"DefaultRoutineOnARuntimeException", DefaultRoutineOnARuntimeException,
-         "NilObjectException: an initialiser failed"},
+         unnamed + ": unhandled exception: NilObjectException: an initialiser failed"},
         {"DefaultRoutineOnAnotherException", DefaultRoutineOnAnotherException,
-         "std::logic_error: not the runtime's"},
+         unnamed + ": unhandled exception: std::logic_error: not the runtime's"},
+        {"DefaultRoutineOnceTheNameIsGiven", DefaultRoutineOnceTheNameIsGiven,
+         "Nerq: unhandled exception: RuntimeException: cannot make a Menu"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "framework/color_value.h"
@@ -22,8 +23,10 @@ class RectangleWidget : public QWidget {
         QPainter painter(this);
         const int w = width(), h = height();
         const double raw = owner_.BorderThickness();
+        // Held before rounding: a thickness beyond what lround can give back
+        // would come out as no border instead of the thickest.
         const int border =
-            std::isfinite(raw) ? static_cast<int>(std::clamp(std::lround(raw), 0L, 1000L)) : 0;
+            std::isnan(raw) ? 0 : static_cast<int>(std::lround(std::clamp(raw, 0.0, 1000.0)));
         painter.fillRect(rect(), ToQColor(owner_.FillColor()));
         const QColor topLeft = ToQColor(owner_.TopLeftColor());
         const QColor bottomRight = ToQColor(owner_.BottomRightColor());

@@ -2,8 +2,10 @@
 
 #include <cxxabi.h>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -26,6 +28,14 @@ bool HasDisplay() {
     }
     const QString platform = QGuiApplication::platformName();
     return platform != "offscreen" && platform != "minimal";
+}
+
+// The name that the program gave with its version data, which Qt keeps as
+// the application's name; before that, Qt's default, the executable's name,
+// which the process's own name stands in for while Qt is not up.
+QString ApplicationName() {
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QString::fromLocal8Bit(program_invocation_short_name) : name;
 }
 
 // The class as the source names it ("std::out_of_range"), not the mangled name.
@@ -60,9 +70,10 @@ void UnhandledException(std::exception_ptr exception) {
         return;
     }
     const std::string text = DescribeException(exception);
-    std::cerr << "Nerq: unhandled exception: " << text << std::endl;
+    const QString name = ApplicationName();
+    std::cerr << name.toStdString() << ": unhandled exception: " << text << std::endl;
     if (HasDisplay()) {
-        QMessageBox::critical(nullptr, "Nerq",
+        QMessageBox::critical(nullptr, name,
                               QString::fromStdString("Unhandled exception\n\n" + text));
     }
     Quit(1);

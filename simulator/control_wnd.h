@@ -71,8 +71,9 @@ class ControlWnd : public ProgramWindow, public MenuItemAccessors {
     virtual bool DescriptionMenuItem_Action();
     virtual bool AboutZOP_Action();
 
-    // Computes and shows t, p and the interval for r and the N of the N field.
-    virtual void DoIt(double r, std::int64_t n);
+    // Computes and shows t, p and the interval for r and the N of the N field;
+    // storedN, which callers fill with the stored N, is not read.
+    virtual void DoIt(double r, std::int64_t storedN);
 
     // The stored simulator values, all 0 when the window is created.
     double r = 0;

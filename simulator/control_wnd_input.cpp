@@ -17,8 +17,9 @@ constexpr std::int64_t kLargestN = 1000;
 constexpr std::int64_t kLowestComputedN = -1'000'000'000;
 
 // The keys that a field takes: digits, and the decimal point where the field
-// allows one; backspace (8), tab (9) and code 16 pass too. Any other key is
-// refused with a beep and does not reach the field.
+// allows one; backspace (8), tab (9) and code 16, under which the runtime
+// hands on the function keys, pass too. Any other key is refused with a beep
+// and does not reach the field.
 bool RefuseKey(const std::string& key, bool allowPoint) {
     const std::int64_t c = fw::Asc(key);
     const bool accepted =
@@ -73,7 +74,8 @@ void ControlWnd::nEdit_TextChange(std::shared_ptr<fw::TextField>) {
 void ControlWnd::rSlider_ValueChanged(std::shared_ptr<fw::Slider>) {
     r = static_cast<double>(fw::Deref(rSlider()).Value()) / 100;
     fw::Deref(rEdit()).SetText(fw::Format(r, ".000"));
-    // With r as the field's handler read it back.
+    // Once more, with r as the field's own handler has just read it back
+    // from the text (and held it in range), not with the quotient above.
     DoIt(r, N);
 }
 
@@ -84,8 +86,9 @@ void ControlWnd::nSlider_ValueChanged(std::shared_ptr<fw::Slider>) {
 }
 
 // N comes from the N field, not from the argument: the field is what the user
-// sees.
-void ControlWnd::DoIt(double rValue, std::int64_t) {
+// sees. The argument is kept because it is part of the class's declared
+// method, which every caller fills with the stored N; it is never read.
+void ControlWnd::DoIt(double rValue, [[maybe_unused]] std::int64_t storedN) {
     std::int64_t n = fw::TruncateToInteger(fw::Val(fw::Deref(nEdit()).Text()));
     // Far below any N a field can show, and it keeps N - 2 and N - 3 in range.
     n = std::max<std::int64_t>(n, kLowestComputedN);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cstdlib>
@@ -91,6 +92,11 @@ void FailCreation(std::string className, int nth) {
     FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
     StartAndExit(true);
 }
+[[noreturn]] void TwoInitialisersFail() {
+    FailInitialiser(std::make_exception_ptr(fw::NilObjectException("an initialiser failed")));
+    FailInitialiser(std::make_exception_ptr(fw::IllegalCastException("a later one failed")));
+    StartAndExit(true);
+}
 [[noreturn]] void ExceptionPendingBeforeMain() {
     fw::SetPendingException(std::make_exception_ptr(fw::IllegalCastException("left pending")));
     StartAndExit(true);
@@ -113,6 +119,10 @@ void FailCreation(std::string className, int nth) {
 }
 [[noreturn]] void DefaultRoutineOnAnotherException() {
     FailInitialiser(std::make_exception_ptr(std::logic_error("not the runtime's")));
+    StartAndExit(false);
+}
+[[noreturn]] void DefaultRoutineOnceTheNameIsGiven() {
+    FailCreation("Menu.Menu", 1);  // just after the version data
     StartAndExit(false);
 }
 
@@ -193,6 +203,13 @@ TEST_F(FailedStartDeathTest, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
          {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
          "unhandled NilObjectException: an initialiser failed",
          with(nothingBuilt, "guarded call Nil")},
+        // The first failure is the one left pending.
+        {"TwoInitialisersFail",
+         TwoInitialisersFail,
+         {"trace RuntimePerformInitializers"},
+         {"trace RuntimeSetExceptionHelper", "trace RuntimeSetFrameworkVersion", "trace New "},
+         "unhandled NilObjectException: an initialiser failed",
+         with(nothingBuilt, "guarded call Nil")},
         {"ExceptionPendingBeforeMain",
          ExceptionPendingBeforeMain,
          {"trace RuntimePerformInitializers"},
@@ -253,16 +270,23 @@ TEST_F(FailedStartDeathTest, SkipsTheRestOfTheStartAndStillFinalisesAndExits) {
 
 // The standard routine, as the program has it: no message box on the
 // offscreen platform, so standard error and the exit code are all it gives.
+// It speaks under the name that the program gave with its version data, and
+// before that under the executable's, which Qt takes by default.
 TEST_F(FailedStartDeathTest, TheStandardRoutineNamesTheExceptionOnStandardErrorAndFailsTheProcess) {
+    const std::string unnamed = QCoreApplication::applicationName().toStdString();
+    ASSERT_FALSE(unnamed.empty());
+    ASSERT_NE(unnamed, "Nerq");
     const struct {
         const char* what;
         void (*start)();
-        const char* named;  // a pattern without special characters
+        std::string named;  // a pattern without special characters
     } cases[] = {
         {"DefaultRoutineOnARuntimeException", DefaultRoutineOnARuntimeException,
-         "NilObjectException: an initialiser failed"},
+         unnamed + ": unhandled exception: NilObjectException: an initialiser failed"},
         {"DefaultRoutineOnAnotherException", DefaultRoutineOnAnotherException,
-         "std::logic_error: not the runtime's"},
+         unnamed + ": unhandled exception: std::logic_error: not the runtime's"},
+        {"DefaultRoutineOnceTheNameIsGiven", DefaultRoutineOnceTheNameIsGiven,
+         "Nerq: unhandled exception: RuntimeException: cannot make a Menu"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

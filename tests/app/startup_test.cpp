@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <exception>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -26,11 +27,13 @@
 #include "app/startup.h"
 #include "framework/application.h"
 #include "framework/file_type.h"
+#include "framework/guard.h"
 #include "framework/menu_item.h"
 #include "framework/pending_exception.h"
 #include "framework/runtime.h"
 #include "framework/startup.h"
 #include "framework/trace.h"
+#include "framework/unhandled_exception.h"
 #include "framework/window.h"
 #include "simulator/control_wnd_accessor.h"
 #include "tests/support/trace_lines.h"
@@ -179,7 +182,26 @@ TEST(Startup, TheRegisteredGuardedCallReturnsRuntimeExceptionsAndPassesOthersOn)
          "IllegalCastException"},
         {"plain runtime exception", [](void*) { throw fw::RuntimeException("nothing there"); },
          "RuntimeException"},
+        // Qt calls back twice within one framework call, and both callbacks
+        // raise: the first stays pending.
+        {"a second raised while the first is pending",
+         [](void*) {
+             fw::CallQt([] {
+                 fw::Guard([] { throw fw::NilObjectException("nothing there"); });
+                 fw::Guard([] { throw fw::IllegalCastException("a second"); });
+             });
+         },
+         "NilObjectException"},
     };
+    // What reaches the unhandled-exception routine meanwhile, in place of it.
+    struct UnhandledLog {
+        UnhandledLog() {
+            fw::SetUnhandledExceptionHandler(
+                [this](std::exception_ptr e) { seen.push_back(fw::DescribeException(e)); });
+        }
+        ~UnhandledLog() { fw::SetUnhandledExceptionHandler({}); }
+        std::vector<std::string> seen;
+    } unhandled;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         int calls = 0;
@@ -199,6 +221,8 @@ TEST(Startup, TheRegisteredGuardedCallReturnsRuntimeExceptionsAndPassesOthersOn)
 
     EXPECT_THROW(call([](void*) { throw std::logic_error("not the runtime's"); }, nullptr),
                  std::logic_error);
+    // The second is not lost either.
+    EXPECT_EQ(unhandled.seen, std::vector<std::string>{"IllegalCastException: a second"});
 }
 
 TEST(Startup, TheApplicationObjectIsRegisteredWithItsVersionDataAndTheSharedMenuBar) {

@@ -3,6 +3,9 @@
 // the runtime clamps what Qt cannot take.
 
 #include <gtest/gtest.h>
+#include <QFont>
+#include <QFontDatabase>
+#include <QImage>
 #include <QLabel>
 #include <QSlider>
 #include <QWidget>
@@ -15,6 +18,7 @@
 #include <string>
 
 #include "framework/canvas.h"
+#include "framework/color_value.h"
 #include "framework/label.h"
 #include "framework/rectangle.h"
 #include "framework/runtime.h"
@@ -52,14 +56,31 @@ TEST_F(ExtremeValues, GeometryAtTheEndsOfTheIntegerRange) {
     }
 }
 
+// A size that is no size, or more than any screen shows, leaves the label
+// at the size of its font as if no size were given; one that rounds to a
+// whole pixel in between is the label's size.
 TEST_F(ExtremeValues, FontSizesThatAreNoSize) {
-    const float sizes[] = {kNaN, kInf, -kInf, -12, 0, 1e30f, 0.4f};
-    for (const float size : sizes) {
-        auto label = Add<fw::Label>("F" + std::to_string(static_cast<double>(size)));
+    const QFont unsized = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    struct Case {
+        float size;
+        int pixels;  // 0: the font's own size
+    };
+    const Case cases[] = {{kNaN, 0},  {kInf, 0}, {-kInf, 0}, {-12, 0}, {0, 0},   {0.4f, 0},
+                          {1e30f, 0}, {1000, 0}, {5000, 0},  {12, 12}, {0.6f, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        auto label = Add<fw::Label>("F" + std::to_string(static_cast<double>(c.size)));
         PropertyStreamWriter stream;
-        stream.String("Value", "Nerq").Single("FontSize", size).Boolean("Bold", true);
+        stream.String("Value", "Nerq").Single("FontSize", c.size).Boolean("Bold", true);
         fw::SetProperties(label, stream.Bytes());
-        EXPECT_GT(label->Shown()->font().pixelSize() + label->Shown()->font().pointSize(), 0);
+        const QFont font = label->Shown()->font();
+        if (c.pixels == 0) {
+            EXPECT_EQ(font.pixelSize(), unsized.pixelSize());
+            EXPECT_EQ(font.pointSizeF(), unsized.pointSizeF());
+        } else {
+            EXPECT_EQ(font.pixelSize(), c.pixels);
+        }
+        EXPECT_TRUE(font.bold());
         label->Widget()->grab();
     }
 }
@@ -85,14 +106,56 @@ TEST_F(ExtremeValues, SliderRangesUpsideDownOrBeyondQt) {
     }
 }
 
+// A frame of 30 by 20 pixels with its border in the top-left colour (T) above
+// and to the left, in the bottom-right colour (B) below and to the right, and
+// the fill (F) within: the thickness rounded to whole pixels, none for NaN or
+// less than nothing, and a border thicker than half the frame fills it.
 TEST_F(ExtremeValues, RectangleBordersAndTimerPeriods) {
-    const double thicknesses[] = {std::nan(""), -1e300, 1e300, 3.7};
-    for (const double thickness : thicknesses) {
-        auto frame = Add<fw::Rectangle>("R" + std::to_string(thickness));
+    constexpr int kWidth = 30, kHeight = 20;
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double thickness;
+        int border;  // in pixels; kHeight / 2 is the whole frame
+    };
+    const Case cases[] = {{std::nan(""), 0}, {-inf, 0},   {-1e300, 0}, {-2, 0}, {0.4, 0}, {1, 1},
+                          {3.7, 4},          {1e300, 10}, {inf, 10}};
+    const fw::Color topLeft{255, 0, 0, 0}, bottomRight{0, 0, 255, 0}, fill{0, 255, 0, 0};
+    const auto colour = [&](QColor shown) {
+        return shown == fw::ToQColor(topLeft)       ? 'T'
+               : shown == fw::ToQColor(bottomRight) ? 'B'
+               : shown == fw::ToQColor(fill)        ? 'F'
+                                                    : '?';
+    };
+    const auto band = [](int border, int length) {
+        return std::string(border, 'T') + std::string(length - 2 * border, 'F') +
+               std::string(border, 'B');
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.thickness);
+        auto frame = Add<fw::Rectangle>("R" + std::to_string(c.thickness));
         PropertyStreamWriter stream;
-        stream.Integer("Width", 30).Integer("Height", 20).Double("BorderThickness", thickness);
+        stream.Integer("Width", kWidth)
+            .Integer("Height", kHeight)
+            .Double("BorderThickness", c.thickness)
+            .Color("BottomRightColor", bottomRight)
+            .Color("FillColor", fill)
+            .Color("TopLeftColor", topLeft);
         fw::SetProperties(frame, stream.Bytes());
-        frame->Widget()->grab();
+        const QImage shown = frame->Widget()->grab().toImage();
+        ASSERT_EQ(shown.size(), QSize(kWidth, kHeight));
+        std::string down, across;
+        for (int y = 0; y < kHeight; ++y) {
+            down += colour(shown.pixelColor(kWidth / 2, y));
+        }
+        for (int x = 0; x < kWidth; ++x) {
+            across += colour(shown.pixelColor(x, kHeight / 2));
+        }
+        EXPECT_EQ(down, band(c.border, kHeight));
+        // Across the middle, where a border of the whole frame is where the
+        // edges meet.
+        if (2 * c.border < kHeight) {
+            EXPECT_EQ(across, band(c.border, kWidth));
+        }
     }
     const std::int64_t periods[] = {kMin, -1, 0, kMax};
     for (const std::int64_t period : periods) {

@@ -64,6 +64,7 @@ TEST(KeyText, FieldsHearTypedKeysWindowsEveryKeyButALoneModifier) {
         {Qt::Key_C, Qt::ControlModifier, "\x03", none, code('\x03')},
         {Qt::Key_V, Qt::ControlModifier, "\x16", none, code('\x16')},
         {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "", none, code('\x01')},
+        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "A", none, code('\x01')},
         {Qt::Key_Z, Qt::ControlModifier, "z", none, code('\x1a')},
         {Qt::Key_Backspace, Qt::ControlModifier, "\b", none, code('\x10')},
         {Qt::Key_Backspace, Qt::AltModifier, "\b", none, code('\x10')},

@@ -1,6 +1,8 @@
 #include "framework/text_field.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -72,6 +74,14 @@ TEST_F(TextFieldTest, KeysReachKeyDownBeforeTheFieldAndTrueDiscardsThem) {
     EXPECT_EQ(host->Field()->Text(), "ab");
     const std::vector<std::string> expected = {"key:a", "change:a", "key:x", "key:b", "change:ab"};
     EXPECT_EQ(host->log, expected);
+
+    // Ctrl+Shift with a letter is a shortcut, whatever text the key brings.
+    host->log.clear();
+    QTest::keyClick(host->Field()->Edit(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QKeyEvent upper(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier, "B");
+    QApplication::sendEvent(host->Field()->Edit(), &upper);
+    EXPECT_TRUE(host->log.empty());
+    EXPECT_EQ(host->Field()->Text(), "ab");
 }
 
 TEST_F(TextFieldTest, SettingTheTextRunsTextChangeBeforeReturningAlsoWhenNested) {
@@ -120,11 +130,25 @@ TEST_F(TextFieldTest, MaskAndLimitHoldForTypingAndPastingButNotForTheProgram) {
     field->Edit()->end(false);
     QTest::keyClick(field->Edit(), Qt::Key_Backspace);
     EXPECT_EQ(field->Text(), ".9999");
+    // Undo would bring back a text beyond the limit: it is taken back.
+    QTest::keyClick(field->Edit(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->Text(), ".9999");
     field->SetText("");
     field->Edit()->insert("12x");  // a paste goes the same way as typing
     EXPECT_EQ(field->Text(), "");
     field->Edit()->insert("12");
     EXPECT_EQ(field->Text(), "12");
+
+    // The hook hears each change that stands, once, and no refused or
+    // taken-back one.
+    std::vector<std::string> changes;
+    for (const std::string& line : host->log) {
+        if (line.starts_with("change:")) {
+            changes.push_back(line.substr(7));
+        }
+    }
+    const std::vector<std::string> stood = {"1", "1.", "1.2", "1.23", ".99999", ".9999", "", "12"};
+    EXPECT_EQ(changes, stood);
 }
 
 // A read-only field, enabled or (as the z read-out) disabled, takes no edit

@@ -22,6 +22,9 @@ TEST_F(Input, KeyFiltersBeepAtRefusedKeysAndLeaveTheFieldAlone) {
         char text;  // 0: the key's own text
         bool accepted;
     };
+    // The last rows: the codes just below and above the digits (47 and 58) and
+    // the digits at the ends (48 and 57; a lone 0 in the N field is an N below
+    // 4, which beeps for that).
     const Case cases[] = {
         {"r", Qt::Key_A, 'a', false},     {"n", Qt::Key_A, 'a', false},
         {"r", Qt::Key_Minus, '-', false}, {"n", Qt::Key_Minus, '-', false},
@@ -31,6 +34,10 @@ TEST_F(Input, KeyFiltersBeepAtRefusedKeysAndLeaveTheFieldAlone) {
         {"r", Qt::Key_5, '5', true},      {"n", Qt::Key_7, '7', true},
         {"r", Qt::Key_Return, 0, false},  {"n", Qt::Key_Escape, 0, false},
         {"r", Qt::Key_F2, 0, true},       {"n", Qt::Key_F2, 0, true},
+        {"r", Qt::Key_Slash, '/', false}, {"n", Qt::Key_Slash, '/', false},
+        {"r", Qt::Key_Colon, ':', false}, {"n", Qt::Key_Colon, ':', false},
+        {"r", Qt::Key_0, '0', true},      {"r", Qt::Key_9, '9', true},
+        {"n", Qt::Key_9, '9', true},
     };
     for (const Case& c : cases) {
         QLineEdit* edit = std::string(c.field) == "r" ? rEdit() : nEdit();
@@ -153,6 +160,28 @@ TEST_F(Input, NAboveAThousandBeepsOnceAndEmptiesTheReadOuts) {
     const auto stepBeeps = fw::BeepCount();
     QTest::keyClick(rSlider(), Qt::Key_Right);
     EXPECT_EQ(fw::BeepCount() - stepBeeps, 2);
+}
+
+// The largest N that computes, and one more, typed as the user types them.
+TEST_F(Input, ATypedNOfAThousandComputesAndOneMoreBlanksTheReadOutsWithOneBeep) {
+    struct Case {
+        const char* lastDigit;  // after "100"
+        bool computes;
+    };
+    const Case cases[] = {{"0", true}, {"1", false}, {"0", true}};
+    Type(rEdit(), ".01");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("N 100") + c.lastDigit);
+        Clear(nEdit());
+        Type(nEdit(), "100");
+        const auto beeps = fw::BeepCount();
+        Type(nEdit(), c.lastDigit);
+        EXPECT_EQ(fw::BeepCount() - beeps, c.computes ? 0 : 1);
+        EXPECT_EQ(window->nText()->Visible(), !c.computes);
+        EXPECT_EQ(T(), c.computes ? ".32" : "");
+        EXPECT_EQ(P(), c.computes ? ".75212" : "");
+        EXPECT_EQ(CI(), c.computes ? "-.052 to +.072" : "");
+    }
 }
 
 TEST_F(Input, RSliderWritesTheFieldAndComputesTwice) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
-#include <QFile>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -480,15 +480,13 @@ TEST_F(Window, ScreenshotShowsTheStoredColours) {
     Type(rEdit(), ".5");
     QTest::qWait(0);
 
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+    // Kept beside the test program, in the build tree, for a person to look at.
+    const QDir beside(QCoreApplication::applicationDirPath());
     const QPixmap whole = window->TopLevel()->grab();
     const QImage shot = window->Content()->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(500, 425));
-    ASSERT_TRUE(whole.save(dir.filePath("control-wnd.png"), "PNG"));
-    ASSERT_TRUE(shot.save(dir.filePath("control-wnd-content.png"), "PNG"));
-    QFile::remove("/tmp/nerq-control-wnd.png");
-    QFile::copy(dir.filePath("control-wnd.png"), "/tmp/nerq-control-wnd.png");
+    ASSERT_TRUE(whole.save(beside.filePath("control-wnd.png"), "PNG"));
+    ASSERT_TRUE(shot.save(beside.filePath("control-wnd-content.png"), "PNG"));
 
     auto at = [&](int x, int y) { return shot.pixel(x, y) & 0xFFFFFF; };
     constexpr QRgb darkRed = 0x800000, grey = 0xE6E6E6, white = 0xFFFFFF;

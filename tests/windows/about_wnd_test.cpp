@@ -93,6 +93,19 @@ TEST_F(Splash, WithoutInputHandsOverWhenItsTimerRuns) {
     EXPECT_FALSE(about->Timer1()->Counting());
 }
 
+// At start the splash is the one window: closing it before it hands over
+// closes the last open window, which ends the program with code 0.
+TEST_F(Splash, ClosedBeforeTheHandOverEndsTheProgramWithZero) {
+    const auto about = AboutWnd::AboutWnd();
+    ASSERT_TRUE(Shown(about));
+    ASSERT_EQ(fw::OpenWindows().size(), 1u);
+    ASSERT_TRUE(Activate(*about));
+    about->TopLevel()->close();
+    EXPECT_FALSE(about->IsOpen());
+    EXPECT_EQ(fw::QuitRequest(), 0);
+    EXPECT_FALSE(Simulator());
+}
+
 TEST_F(Splash, KeyOrClickHandsOverAtOnceAndIsNotConsumed) {
     struct Case {
         const char* what;

@@ -1,10 +1,16 @@
 // The program's three window classes are registered with the runtime by the
 // class initialisers, under their full names, and their member lists offer
-// IsEventImplemented by name and mark CreateControls0 hidden.
+// IsEventImplemented by name and mark CreateControls0 hidden. Each opens where
+// and as its layout says.
 
 #include <gtest/gtest.h>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <any>
+#include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +59,39 @@ TEST_F(WindowClasses, AnswerTheEventQueryThroughTheMemberList) {
     EXPECT_TRUE(ask("Activate"));
     EXPECT_TRUE(ask("Layout"));
     EXPECT_FALSE(ask("Open"));
+}
+
+// Every window's layout asks for the default location, which puts a new
+// window in the middle of the screen; and only a window that the user can
+// resize has a maximise button.
+TEST_F(WindowClasses, OpenCentredAndWithAMaximiseButtonOnlyWhenResizable) {
+    struct Case {
+        const char* name;
+        std::function<std::shared_ptr<fw::Window>()> open;
+        bool resizable;
+    };
+    const Case cases[] = {
+        {"ControlWnd.ControlWnd", [] { return ControlWnd::ControlWnd(); }, false},
+        {"InfoWnd.InfoWnd", [] { return InfoWnd::InfoWnd(); }, false},
+        {"AboutWnd.AboutWnd", [] { return AboutWnd::AboutWnd(); }, true},
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CloseAllWindows();
+        const std::shared_ptr<fw::Window> window = c.open();
+        ASSERT_TRUE(Shown(window));
+        const QWidget* top = window->TopLevel();
+        // Give or take the frame, which the window system adds once the window
+        // is on screen.
+        const QRect frame = top->frameGeometry();
+        const QPoint offCentre = frame.center() - screen.center();
+        EXPECT_LE(std::abs(offCentre.x()), (frame.width() - top->width()) / 2 + 1) << offCentre.x();
+        EXPECT_LE(std::abs(offCentre.y()), (frame.height() - top->height()) / 2 + 1)
+            << offCentre.y();
+        EXPECT_EQ(top->minimumSize() != top->maximumSize(), c.resizable);
+        EXPECT_EQ(top->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), c.resizable);
+    }
 }
 
 }  // namespace

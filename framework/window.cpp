@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "framework/class_registry.h"
@@ -38,6 +39,21 @@ std::weak_ptr<Window>& LastActive() {
 std::vector<std::shared_ptr<Window>>& ClosingList() {
     static auto* closing = new std::vector<std::shared_ptr<Window>>;
     return *closing;
+}
+
+// The frame that the window system puts around our windows, as it last
+// framed one that was shown; none until then, so the first window is
+// centred without it.
+QMargins& KnownFrameMargins() {
+    static QMargins known;
+    return known;
+}
+
+void NoteFrameMargins(const QWidget& top) {
+    const QWindow* handle = top.windowHandle();
+    if (handle && top.isVisible() && !handle->frameMargins().isNull()) {
+        KnownFrameMargins() = handle->frameMargins();
+    }
 }
 
 void Unregister(const Window* window) {
@@ -160,7 +176,9 @@ void Window::Show() {
         placed_ = true;
         widget_->adjustSize();
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = widget_->frameGeometry();
+            // A new window is centred with its frame, whose top-left corner
+            // goes where it is moved to.
+            QRect frame = QRect(QPoint(), widget_->size()).marginsAdded(KnownFrameMargins());
             frame.moveCenter(screen->availableGeometry().center());
             widget_->move(frame.topLeft());
         }
@@ -210,6 +228,7 @@ void Window::HandleActivate() {
         }
         return;
     }
+    NoteFrameMargins(*widget_);
     LastActive() = std::static_pointer_cast<Window>(shared_from_this());
     if (open_ && constructed_) {
         RaiseClassEvent("Activate");

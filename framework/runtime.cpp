@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <utility>
 
+#include "framework/platform_failure_watch.h"
 #include "framework/trace.h"
 #include "framework/window.h"
 
@@ -25,6 +26,7 @@ bool loopRunning = false;
 void RuntimeInit(int& argc, char** argv) {
     Trace("RuntimeInit");
     if (!QCoreApplication::instance()) {
+        const PlatformFailureWatch watch(argc > 0 ? argv[0] : nullptr);
         application = new QApplication(argc, argv);
     }
     // The runtime decides itself when the application ends: a hidden window

@@ -9,6 +9,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "framework/drawing_check.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
 
@@ -25,7 +26,8 @@ bool HasDisplay() {
         return false;
     }
     const QString platform = QGuiApplication::platformName();
-    return platform != "offscreen" && platform != "minimal";
+    // A message box on a display that cannot draw it would wait unseen.
+    return platform != "offscreen" && platform != "minimal" && !DrawingProblem();
 }
 
 // The class as the source names it ("std::out_of_range"), not the mangled name.

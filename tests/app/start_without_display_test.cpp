@@ -7,10 +7,14 @@
 
 #include <QProcessEnvironment>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/trace_lines.h"
+#include "tests/support/xvfb_server.h"
 
 namespace {
 
@@ -58,6 +62,54 @@ TEST(StartWithoutDisplay, EndsWithItsOwnLineAndTheStartFailureCode) {
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
         EXPECT_TRUE(run.out.empty()) << Joined(run.out);
     }
+}
+
+// An X display of 8-bit colour: Qt comes up but cannot draw there, so the
+// start ends through the unhandled-exception routine, without a window or
+// the event loop, and still shuts down. On 15-bit colour, the least that
+// draws, the whole program runs as on any display.
+TEST(StartWithoutDisplay, RefusesTooFewColoursButRunsOnTheLeastThatDraw) {
+    if (!XvfbServer::Installed()) {
+        GTEST_SKIP() << "Xvfb is not installed";
+    }
+    const XvfbServer eightBit(8);
+    const XvfbServer fifteenBit(15);
+    ASSERT_FALSE(eightBit.Display().isEmpty()) << "no free display for Xvfb";
+    ASSERT_FALSE(fifteenBit.Display().isEmpty()) << "no free display for Xvfb";
+
+    const ChildRun refused = RunChildIn(Environment("xcb", eightBit.Display()), NERQ_DRIVEN);
+    ASSERT_TRUE(refused.started);
+    ASSERT_TRUE(refused.finished);
+    const std::string seen = Joined(refused.out) + refused.err;
+    EXPECT_FALSE(refused.crashed) << seen;
+    EXPECT_EQ(refused.exitCode, kCannotStart) << seen;
+    EXPECT_NE(
+        refused.err.find("DisplayException: the X display \"" + eightBit.Display().toStdString() +
+                         "\" has 8-bit colour; windows need 15-bit colour or more"),
+        std::string::npos)
+        << seen;
+    // Nothing between the initialisers and the shut-down: no object, no
+    // window, no event loop. The classes that the initialisers register are
+    // left out.
+    std::vector<std::string> steps;
+    std::copy_if(
+        refused.out.begin(), refused.out.end(), std::back_inserter(steps),
+        [](const std::string& line) { return !line.starts_with("trace RuntimeRegisterClass "); });
+    const std::vector<std::string> expected = {
+        "trace RuntimeInit",
+        "trace RuntimePerformInitializers",
+        "trace RuntimePerformFinalizers",
+        "finalisers ran",
+        "trace RuntimeExit",
+    };
+    EXPECT_EQ(steps, expected) << seen;
+
+    const ChildRun ran = RunChildIn(Environment("xcb", fifteenBit.Display()), NERQ_DRIVEN);
+    ASSERT_TRUE(ran.finished);
+    EXPECT_FALSE(ran.crashed) << Joined(ran.out) + ran.err;
+    EXPECT_EQ(ran.exitCode, 0) << Joined(ran.out) + ran.err;
+    EXPECT_EQ(MissingInOrder(ran.out, {"trace RuntimeRun", "File > Quit", "trace RuntimeExit"}), "")
+        << Joined(ran.out) + ran.err;
 }
 
 }  // namespace

@@ -75,13 +75,20 @@ std::optional<ChildRun> RunDrivenOnXvfb(int depth) {
     return RunChildIn(Environment("xcb", server.Display()), NERQ_DRIVEN);
 }
 
+// Where Xvfb is missing there is nothing to start on.
+class StartOnXvfb : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!XvfbServer::Installed()) {
+            GTEST_SKIP() << "Xvfb is not installed";
+        }
+    }
+};
+
 // An X display of 8-bit colour: Qt comes up but cannot draw there, so the
 // start ends through the unhandled-exception routine, without a window or
 // the event loop, and still shuts down.
-TEST(StartWithoutDisplay, RefusesADisplayOfTooFewColoursAndStillShutsDown) {
-    if (!XvfbServer::Installed()) {
-        GTEST_SKIP() << "Xvfb is not installed";
-    }
+TEST_F(StartOnXvfb, RefusesADisplayOfTooFewColoursAndStillShutsDown) {
     const std::optional<ChildRun> refused = RunDrivenOnXvfb(8);
     if (!refused) {
         GTEST_SKIP() << "no display number free for Xvfb";
@@ -114,10 +121,7 @@ TEST(StartWithoutDisplay, RefusesADisplayOfTooFewColoursAndStillShutsDown) {
 
 // 15-bit colour is the least that draws: there the whole program runs as on
 // any display.
-TEST(StartWithoutDisplay, RunsOnTheLeastColoursThatDraw) {
-    if (!XvfbServer::Installed()) {
-        GTEST_SKIP() << "Xvfb is not installed";
-    }
+TEST_F(StartOnXvfb, RunsOnTheLeastColoursThatDraw) {
     const std::optional<ChildRun> ran = RunDrivenOnXvfb(15);
     if (!ran) {
         GTEST_SKIP() << "no display number free for Xvfb";

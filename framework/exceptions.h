@@ -35,6 +35,8 @@ FW_RUNTIME_EXCEPTION(NilObjectException);
 FW_RUNTIME_EXCEPTION(IllegalCastException);
 // A window operation was called off the GUI thread.
 FW_RUNTIME_EXCEPTION(ThreadAccessingUIException);
+// The display that the runtime came up on cannot draw its windows.
+FW_RUNTIME_EXCEPTION(DisplayException);
 
 #undef FW_RUNTIME_EXCEPTION
 

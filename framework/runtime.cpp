@@ -5,8 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <exception>
+#include <string>
 #include <utility>
 
+#include "framework/drawing_check.h"
+#include "framework/exceptions.h"
+#include "framework/platform_failure_watch.h"
 #include "framework/trace.h"
 #include "framework/window.h"
 
@@ -25,6 +30,7 @@ bool loopRunning = false;
 void RuntimeInit(int& argc, char** argv) {
     Trace("RuntimeInit");
     if (!QCoreApplication::instance()) {
+        const PlatformFailureWatch watch(argc > 0 ? argv[0] : nullptr);
         application = new QApplication(argc, argv);
     }
     // The runtime decides itself when the application ends: a hidden window
@@ -38,6 +44,12 @@ void RuntimeInit(int& argc, char** argv) {
     }
     if (!icon.isNull()) {
         QApplication::setWindowIcon(icon);
+    }
+    // Qt is up, so this failure ends through the normal shut-down: the main
+    // routine finds the exception pending and takes none of its steps.
+    if (const std::optional<std::string> problem = DrawingProblem()) {
+        Quit(kCannotStartExitCode);
+        SetPendingException(std::make_exception_ptr(DisplayException(*problem)));
     }
 }
 

@@ -4,8 +4,17 @@
 
 namespace fw {
 
+// The exit code of a start that found no display to show its windows on;
+// the README names it.
+inline constexpr int kCannotStartExitCode = 3;
+
 // Brings up the runtime over Qt: the application instance, with the
-// process's arguments handed on unchanged.
+// process's arguments handed on unchanged. Where no window platform can be
+// started, it says why on standard error and ends the process with
+// kCannotStartExitCode. Where the application comes up on a display that
+// cannot draw its windows, it leaves a DisplayException pending and asks to
+// quit with that code, so that the start goes no further than the
+// unhandled-exception routine and still shuts down.
 void RuntimeInit(int& argc, char** argv);
 
 // The event loop; returns when the application quits.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "framework/drawing_check.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
 
@@ -27,7 +28,8 @@ bool HasDisplay() {
         return false;
     }
     const QString platform = QGuiApplication::platformName();
-    return platform != "offscreen" && platform != "minimal";
+    // A message box on a display that cannot draw it would wait unseen.
+    return platform != "offscreen" && platform != "minimal" && !DrawingProblem();
 }
 
 // The name that the program gave with its version data, which Qt keeps as

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-// A program run to its end as a child process on Qt's offscreen platform:
-// what it printed and how it ended.
+// A program run to its end as a child process: what it printed and how it
+// ended.
 struct ChildRun {
     bool started = false;
     bool finished = false;  // within the time allowed; killed otherwise
@@ -20,11 +20,10 @@ struct ChildRun {
     std::string err;
 };
 
-inline ChildRun RunChild(const QString& program, const QStringList& arguments = {},
-                         int timeoutMs = 120000) {
+// With `environment` as the child's whole environment.
+inline ChildRun RunChildIn(const QProcessEnvironment& environment, const QString& program,
+                           const QStringList& arguments = {}, int timeoutMs = 120000) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     ChildRun run;
@@ -46,6 +45,18 @@ inline ChildRun RunChild(const QString& program, const QStringList& arguments = 
     }
     run.err = process.readAllStandardError().toStdString();
     return run;
+}
+
+inline QProcessEnvironment OffscreenEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
+
+// On Qt's offscreen platform.
+inline ChildRun RunChild(const QString& program, const QStringList& arguments = {},
+                         int timeoutMs = 120000) {
+    return RunChildIn(OffscreenEnvironment(), program, arguments, timeoutMs);
 }
 
 inline std::string Joined(const std::vector<std::string>& lines) {

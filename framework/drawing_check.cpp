@@ -19,11 +19,9 @@ std::string DisplayName() {
     return "the X display \"" + display.toStdString() + "\"";
 }
 
-}  // namespace
-
-std::optional<std::string> DrawingProblem() {
-    // Asks the platform for the image that a window would be painted into,
-    // without showing anything.
+// Asks the platform for the image that a window would be painted into,
+// without showing anything.
+std::optional<std::string> FindDrawingProblem() {
     QWindow window;
     window.resize(1, 1);
     window.create();
@@ -40,6 +38,14 @@ std::optional<std::string> DrawingProblem() {
                std::to_string(kLeastColourDepth) + "-bit colour or more";
     }
     return "windows cannot be drawn on " + DisplayName();
+}
+
+}  // namespace
+
+std::optional<std::string> DrawingProblem() {
+    // A process keeps the display it came up on: asked once.
+    static const std::optional<std::string> problem = FindDrawingProblem();
+    return problem;
 }
 
 }  // namespace fw

@@ -44,15 +44,12 @@ std::vector<std::shared_ptr<Window>>& ClosingList() {
 // The frame that the window system puts around our windows, as it last
 // framed one that was shown; none until then, so the first window is
 // centred without it.
-QMargins& KnownFrameMargins() {
-    static QMargins known;
-    return known;
-}
+QMargins knownFrameMargins;
 
 void NoteFrameMargins(const QWidget& top) {
     const QWindow* handle = top.windowHandle();
     if (handle && top.isVisible() && !handle->frameMargins().isNull()) {
-        KnownFrameMargins() = handle->frameMargins();
+        knownFrameMargins = handle->frameMargins();
     }
 }
 
@@ -178,7 +175,7 @@ void Window::Show() {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             // A new window is centred with its frame, whose top-left corner
             // goes where it is moved to.
-            QRect frame = QRect(QPoint(), widget_->size()).marginsAdded(KnownFrameMargins());
+            QRect frame = QRect(QPoint(), widget_->size()).marginsAdded(knownFrameMargins);
             frame.moveCenter(screen->availableGeometry().center());
             widget_->move(frame.topLeft());
         }

@@ -35,7 +35,8 @@ FW_RUNTIME_EXCEPTION(NilObjectException);
 FW_RUNTIME_EXCEPTION(IllegalCastException);
 // A window operation was called off the GUI thread.
 FW_RUNTIME_EXCEPTION(ThreadAccessingUIException);
-// The display that the runtime came up on cannot draw its windows.
+// The platform that the runtime came up on cannot show its windows: the
+// start goes no further.
 FW_RUNTIME_EXCEPTION(DisplayException);
 
 #undef FW_RUNTIME_EXCEPTION

@@ -19,10 +19,6 @@ constexpr QLatin1String kNotLoaded("Could not load the Qt platform plugin ");
 constexpr QLatin1String kNoConnection("could not connect to display ");
 constexpr QLatin1String kAvailable("Available platform plugins are: ");
 
-bool IsPluginReport(const char* category) {
-    return category && QLatin1String(category) == QLatin1String("qt.qpa.plugin");
-}
-
 bool IsConnectionReport(const char* category, const QString& text) {
     return category && QLatin1String(category) == QLatin1String("qt.qpa.xcb") &&
            text.startsWith(kNoConnection);
@@ -61,7 +57,7 @@ PlatformFailureWatch::PlatformFailureWatch(const char* argv0) {
 PlatformFailureWatch::~PlatformFailureWatch() {
     qInstallMessageHandler(previous_);
     active = nullptr;
-    // A platform came up: what Qt said on the way is an ordinary warning.
+    // A platform came up: what Qt said on the way is ordinary talk.
     for (const Held& message : held_) {
         HandOn(message);
     }
@@ -73,13 +69,15 @@ void PlatformFailureWatch::Handle(QtMsgType type, const QMessageLogContext& cont
     if (type == QtFatalMsg) {
         watch.Fail(context, text);
     }
-    if (IsPluginReport(context.category) || IsConnectionReport(context.category, text)) {
-        const std::lock_guard<std::mutex> lock(watch.mutex_);
-        watch.held_.push_back({type, context.file ? context.file : "", context.line,
-                               context.function ? context.function : "", context.category, text});
-        return;
-    }
-    watch.previous_(type, context, text);
+    const std::lock_guard<std::mutex> lock(watch.mutex_);
+    watch.held_.push_back({type, context.file ? context.file : "", context.line,
+                           context.function ? context.function : "",
+                           context.category ? context.category : "", text});
+}
+
+void PlatformFailureWatch::Discard() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    held_.clear();
 }
 
 void PlatformFailureWatch::Fail(const QMessageLogContext& context, const QString& fatalText) {

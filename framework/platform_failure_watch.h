@@ -9,21 +9,28 @@
 
 namespace fw {
 
-// Kept alive around the construction of the application. Qt reports a window
-// platform that it cannot start (no display, a display without a server, an
-// unknown platform name) as a fatal message and then aborts, leaving a core.
-// The watch turns that report into one line on standard error that says
-// what is wrong and ends the process at once with the start-up failure code:
-// nothing of the runtime is up yet that could be shut down.
+// Kept alive while the window platform comes up: the construction of the
+// application and the check that its windows can be shown. Qt reports a
+// window platform that it cannot start (no display, a display without a
+// server, an unknown platform name) as a fatal message and then aborts,
+// leaving a core. The watch turns that report into one line on standard
+// error that says what is wrong and ends the process at once with the
+// start-up failure code: nothing of the runtime is up yet that could be
+// shut down.
 //
-// Qt's own lines about the platform plugins are held back until the outcome
-// is known; if a platform comes up after all (a fallback in a list of
-// platforms), they are handed on unchanged when the watch ends.
+// Everything Qt says meanwhile is held back until the outcome is known. If
+// the platform comes up and can show windows, it is handed on unchanged when
+// the watch ends; if the start is refused for a reason that the runtime
+// words itself, it is dropped, so that the user reads that one line alone.
 class PlatformFailureWatch {
   public:
     // `argv0` names the program in the message; it may be null.
     explicit PlatformFailureWatch(const char* argv0);
     ~PlatformFailureWatch();
+
+    // The start goes no further, and the runtime says why in its own line:
+    // nothing that Qt said on the way is handed on.
+    void Discard();
     PlatformFailureWatch(const PlatformFailureWatch&) = delete;
     PlatformFailureWatch& operator=(const PlatformFailureWatch&) = delete;
 

@@ -30,8 +30,22 @@ bool loopRunning = false;
 void RuntimeInit(int& argc, char** argv) {
     Trace("RuntimeInit");
     if (!QCoreApplication::instance()) {
-        const PlatformFailureWatch watch(argc > 0 ? argv[0] : nullptr);
+        PlatformFailureWatch watch(argc > 0 ? argv[0] : nullptr);
         application = new QApplication(argc, argv);
+        // Asked while the watch still holds what Qt says: a platform without
+        // a screen, or a display that cannot draw, is told in one line of
+        // our own.
+        if (DrawingProblem()) {
+            watch.Discard();
+        }
+    }
+    // Qt is up, so a display that cannot show the windows ends the start
+    // through the normal shut-down: the main routine finds the exception
+    // pending and takes none of its steps.
+    if (const std::optional<std::string> problem = DrawingProblem()) {
+        Quit(kCannotStartExitCode);
+        SetPendingException(std::make_exception_ptr(DisplayException(*problem)));
+        return;
     }
     // The runtime decides itself when the application ends: a hidden window
     // still counts as open.
@@ -44,12 +58,6 @@ void RuntimeInit(int& argc, char** argv) {
     }
     if (!icon.isNull()) {
         QApplication::setWindowIcon(icon);
-    }
-    // Qt is up, so this failure ends through the normal shut-down: the main
-    // routine finds the exception pending and takes none of its steps.
-    if (const std::optional<std::string> problem = DrawingProblem()) {
-        Quit(kCannotStartExitCode);
-        SetPendingException(std::make_exception_ptr(DisplayException(*problem)));
     }
 }
 

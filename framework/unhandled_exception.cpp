@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <typeinfo>
 
 #include "framework/drawing_check.h"
@@ -32,12 +32,15 @@ bool HasDisplay() {
     return platform != "offscreen" && platform != "minimal" && !DrawingProblem();
 }
 
-// The name that the program gave with its version data, which Qt keeps as
-// the application's name; before that, Qt's default, the executable's name,
-// which the process's own name stands in for while Qt is not up.
-QString ApplicationName() {
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? QString::fromLocal8Bit(program_invocation_short_name) : name;
+// Why the start cannot go on, when that is what the exception says.
+std::optional<std::string> RefusedStart(std::exception_ptr exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const DisplayException& e) {
+        return e.Message();
+    } catch (...) {
+        return std::nullopt;
+    }
 }
 
 // The class as the source names it ("std::out_of_range"), not the mangled name.
@@ -71,8 +74,17 @@ void UnhandledException(std::exception_ptr exception) {
         Handler()(exception);
         return;
     }
+    // The name that the program gave with its version data, which Qt keeps
+    // as the application's name; before that, Qt's default, the executable's.
+    const QString name = QCoreApplication::applicationName();
+    // A start that the platform cannot carry is no fault of the program's:
+    // it reads like the other starts that cannot show a window.
+    if (const std::optional<std::string> reason = RefusedStart(exception)) {
+        std::cerr << name.toStdString() << ": cannot start: " << *reason << std::endl;
+        Quit(kCannotStartExitCode);
+        return;
+    }
     const std::string text = DescribeException(exception);
-    const QString name = ApplicationName();
     std::cerr << name.toStdString() << ": unhandled exception: " << text << std::endl;
     if (HasDisplay()) {
         QMessageBox::critical(nullptr, name,

@@ -176,7 +176,10 @@ void Script() {
     showTimes = new ShowTimes;
     showTimes->setParent(qApp);
     qApp->installEventFilter(showTimes);
-    Later(0, [] { Say("loop started: " + Shown()); });
+    Later(0, [] {
+        Say("loop started: " + Shown());
+        Say("device pixel ratio: " + QString::number(qApp->devicePixelRatio()).toStdString());
+    });
     Later(3000, [] {
         Say("at 3 s: " + Shown());
         AwaitHandOver();

@@ -1,8 +1,8 @@
-// The watch around the application's construction keeps Qt's reports about
-// its platform plugins back only until it knows whether a platform came up:
-// it hides no warning for good, and on a failure that it cannot put in its
-// own words it passes on what Qt said. The failures that it does word are
-// checked on the real program (app_start_without_display_test).
+// The watch around the start of the window platform keeps what Qt says back
+// only until it knows whether a platform came up that can show windows: it
+// hides no warning of a start that goes on, and on a failure that it cannot
+// put in its own words it passes on what Qt said. The failures that it does
+// word are checked on the real program (app_start_without_display_test).
 
 #include "framework/platform_failure_watch.h"
 
@@ -25,21 +25,30 @@ void ReportFromPlugins(const char* text) {
     QMessageLogger(nullptr, 0, nullptr, "qt.qpa.plugin").warning("%s", text);
 }
 
-TEST(PlatformFailureWatch, HandsOnWhatItHeldOnceAPlatformCameUp) {
-    seen.clear();
+// Whatever Qt says while the platform comes up is held until the outcome is
+// known: handed on unchanged and in order once the platform is up, dropped
+// when the start is refused for a reason that the runtime words itself.
+TEST(PlatformFailureWatch, HandsOnWhatItHeldOnceAPlatformCameUpAndDropsItOnARefusal) {
     const QtMessageHandler previous = qInstallMessageHandler(&Capture);
-    {
-        const fw::PlatformFailureWatch watch("prog");
-        ReportFromPlugins("Could not find the Qt platform plugin \"bogus\" in \"\"");
-        qWarning("an ordinary warning");
-        EXPECT_EQ(seen, std::vector<std::string>{"default: an ordinary warning"});
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "refused" : "came up");
+        seen.clear();
+        {
+            fw::PlatformFailureWatch watch("prog");
+            ReportFromPlugins("Could not find the Qt platform plugin \"bogus\" in \"\"");
+            qWarning("an ordinary warning");
+            EXPECT_TRUE(seen.empty());
+            if (refused) {
+                watch.Discard();
+            }
+        }
+        const std::vector<std::string> handedOn = {
+            "qt.qpa.plugin: Could not find the Qt platform plugin \"bogus\" in \"\"",
+            "default: an ordinary warning",
+        };
+        EXPECT_EQ(seen, refused ? std::vector<std::string>{} : handedOn);
     }
     qInstallMessageHandler(previous);
-    const std::vector<std::string> expected = {
-        "default: an ordinary warning",
-        "qt.qpa.plugin: Could not find the Qt platform plugin \"bogus\" in \"\"",
-    };
-    EXPECT_EQ(seen, expected);
 }
 
 TEST(PlatformFailureWatchDeathTest, PassesOnQtsWordsForAFailureItCannotName) {

@@ -229,6 +229,12 @@ void TextField::SetText(const std::string& text) {
 }
 
 bool TextField::AcceptsEdit(const std::string& oldText, const std::string& newText) const {
+    // Leaving a text as it stands is no edit. Qt asks the rule about the
+    // shown text again when the field loses focus; a text of the program's
+    // beyond the rule must not be refused, and beep, then.
+    if (newText == oldText) {
+        return true;
+    }
     std::size_t limit = maxChars_ > 0 ? static_cast<std::size_t>(maxChars_) : 0;
     if (!mask_.empty()) {
         limit = limit == 0 ? mask_.size() : std::min(limit, mask_.size());

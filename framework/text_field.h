@@ -53,8 +53,9 @@ class TextField : public TextControl {
     bool HandleKeyDown(const std::string& key) { return KeyDownHook<TextField>(key); }
     void HandleTextChanged() { CallVoidHook(TextChange, Self<TextField>()); }
     // Whether the user may turn the shown text `oldText` into `newText`:
-    // the new text keeps to the mask and the limit, or only has characters
-    // taken out. A refused edit leaves the field as it was, with one beep.
+    // the new text is the same, keeps to the mask and the limit, or only has
+    // characters taken out. A refused edit leaves the field as it was, with
+    // one beep.
     bool AcceptsEdit(const std::string& oldText, const std::string& newText) const;
 
   protected:

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -284,6 +286,8 @@ TEST_F(Input, EveryEditOfTheUserKeepsToTheRFieldsRuleAlsoAfterTheClamp) {
         {"1", {all, Pasted("x")}, ".99999", 0.99999, 1},
         {"1", {all, Pasted("€")}, ".99999", 0.99999, 1},
         {"1", {all, Pasted(".5 .5")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted("..")}, ".99999", 0.99999, 1},
+        {"1", {all, Pasted("....")}, ".99999", 0.99999, 1},
         {"1", {all, Pasted("0.123456789")}, ".99999", 0.99999, 1},
         {"1", {end, Committed("zz")}, ".99999", 0.99999, 1},
         {"1", {Dropped("77")}, ".99999", 0.99999, 1},
@@ -341,6 +345,67 @@ TEST_F(Input, EveryEditOfTheUserKeepsToTheRFieldsRuleAlsoAfterTheClamp) {
         EXPECT_EQ(rEdit()->text().toStdString(), c.after);
         EXPECT_DOUBLE_EQ(window->r, c.r);
         EXPECT_EQ(fw::BeepCount() - beeps, c.beeps);
+    }
+}
+
+// Leaving the r field is no edit, whatever it holds: a text of the
+// program's beyond the field's rule (".99999" after the clamp, ".9999"
+// shortened from it) or one within it. No road out of the field beeps.
+TEST_F(Input, LeavingTheRFieldBeepsForNothing) {
+    QWidget* top = window->TopLevel();
+    QWidget other;  // as another program's window
+    struct Road {
+        const char* what;
+        std::function<void()> leave;
+    };
+    const Road roads[] = {
+        {"Tab", [&] { QTest::keyClick(rEdit(), Qt::Key_Tab); }},
+        {"a click on the N field", [&] { QTest::mouseClick(nEdit(), Qt::LeftButton); }},
+        {"a click on the r slider",
+         [&] { QTest::mouseClick(rSlider(), Qt::LeftButton, {}, QPoint(5, 7)); }},
+        {"\"?\", which opens the information window",
+         [&] {
+             QTest::mouseClick(window->Qbtn()->Button(), Qt::LeftButton);
+             EXPECT_TRUE(
+                 QTest::qWaitFor([top] { return QApplication::activeWindow() != top; }, 2000));
+         }},
+        {"another program's window activated",
+         [&] {
+             other.show();
+             other.activateWindow();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return other.isActiveWindow(); }, 2000));
+         }},
+    };
+    const struct {
+        const char* typed;
+        std::vector<UserEdit> edits;
+        const char* shown;
+    } texts[] = {
+        {"5", {}, ".99999"},
+        {"5", {Pressed(Qt::Key_End), Pressed(Qt::Key_Backspace)}, ".9999"},
+        {".999", {}, ".999"},
+        {".5", {}, ".5"},
+    };
+    for (const auto& text : texts) {
+        for (const Road& road : roads) {
+            SCOPED_TRACE(std::string(text.shown) + ", left by " + road.what);
+            window->rEdit()->SetText("");
+            other.hide();
+            top->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([top] { return QApplication::activeWindow() == top; }));
+            rEdit()->setFocus();
+            ASSERT_TRUE(rEdit()->hasFocus());
+            Type(rEdit(), text.typed);
+            for (const UserEdit& e : text.edits) {
+                Apply(rEdit(), e);
+            }
+            ASSERT_EQ(rEdit()->text().toStdString(), text.shown);
+            const auto beeps = fw::BeepCount();
+            road.leave();
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(rEdit()->hasFocus()) << "the field was not left";
+            EXPECT_EQ(fw::BeepCount(), beeps);
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "simulator/control_wnd.h"
 #include "tests/support/user_edit.h"
 #include "tests/support/window_fixture.h"
+#include "tests/support/xvfb_rerun.h"
 #include "windows/info_wnd.h"
 #include "windows/info_wnd_streams.h"
 
@@ -131,6 +132,11 @@ TEST_F(Info, TextIsReadOnlyAndNoTabStop) {
         }
     }
     EXPECT_EQ(info->StaticText1()->Text(), InformationText());
+}
+
+// On X the middle click pastes for real: the text refuses it there too.
+TEST(InfoOnX, TextIsReadOnlyOnARealDisplay) {
+    RerunOnXvfb("Info.TextIsReadOnlyAndNoTabStop");
 }
 
 // Before the Edit menu opens the information window switches Copy on, and

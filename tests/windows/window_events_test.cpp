@@ -302,7 +302,8 @@ TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
         const char* what;
         std::function<std::shared_ptr<fw::Window>()> open;  // the window to minimise
         std::function<void()> show;
-        bool menuOpen;  // on the information window, as the window comes to the front
+        bool menuOpen;          // on the information window, as the window comes to the front
+        bool maximise = false;  // before minimising: it comes back maximised
     };
     const Road roads[] = {
         {"\"?\" again, the information window minimised",
@@ -321,6 +322,16 @@ TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
              ChooseAbout(0);
          },
          false},
+        {"About, the splash maximised, minimised, then hidden",
+         [&] {
+             ChooseAbout(1);
+             return About();
+         },
+         [&] {
+             About()->Hide();
+             ChooseAbout(0);
+         },
+         false, true},
         {"the splash's key, the simulator minimised",
          [&] {
              ChooseAbout(1);
@@ -349,6 +360,9 @@ TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
         ASSERT_TRUE(Activate(*simulator));
         const std::shared_ptr<fw::Window> window = road.open();
         ASSERT_TRUE(Shown(window));
+        if (road.maximise) {
+            window->TopLevel()->showMaximized();
+        }
         window->TopLevel()->showMinimized();
         ASSERT_TRUE(minimised(window));
         if (road.menuOpen) {
@@ -359,6 +373,7 @@ TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
         road.show();
         EXPECT_TRUE(Shown(window));
         EXPECT_FALSE(minimised(window));
+        EXPECT_EQ((window->TopLevel()->windowState() & Qt::WindowMaximized) != 0, road.maximise);
         EXPECT_FALSE(QApplication::activePopupWidget()) << "a menu stayed open";
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return QApplication::activeWindow() == window->TopLevel(); }, 2000));

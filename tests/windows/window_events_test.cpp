@@ -305,6 +305,14 @@ TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
         bool menuOpen;          // on the information window, as the window comes to the front
         bool maximise = false;  // before minimising: it comes back maximised
     };
+    const auto openAbout = [&] {
+        ChooseAbout(1);
+        return About();
+    };
+    const auto aboutAgain = [&] {
+        About()->Hide();
+        ChooseAbout(0);
+    };
     const Road roads[] = {
         {"\"?\" again, the information window minimised",
          [&] {
@@ -312,26 +320,9 @@ TEST_F(Events, EveryRoadThatShowsAWindowBringsItBackFromMinimised) {
              return Info();
          },
          [&] { PressQuestionMark(); }, false},
-        {"About, the splash minimised, then hidden as the simulator's activation does",
-         [&] {
-             ChooseAbout(1);
-             return About();
-         },
-         [&] {
-             About()->Hide();
-             ChooseAbout(0);
-         },
-         false},
-        {"About, the splash maximised, minimised, then hidden",
-         [&] {
-             ChooseAbout(1);
-             return About();
-         },
-         [&] {
-             About()->Hide();
-             ChooseAbout(0);
-         },
-         false, true},
+        {"About, the splash minimised, then hidden as the simulator's activation does", openAbout,
+         aboutAgain, false},
+        {"About, the splash maximised, minimised, then hidden", openAbout, aboutAgain, false, true},
         {"the splash's key, the simulator minimised",
          [&] {
              ChooseAbout(1);

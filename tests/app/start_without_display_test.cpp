@@ -55,6 +55,7 @@ TEST(StartWithoutDisplay, EndsWithItsOwnLineAndTheStartFailureCode) {
         QString platform;
         std::optional<QString> display;
         std::string says;
+        bool qtLeaks = false;  // see below
     };
     const std::vector<Case> cases = {
         {"no DISPLAY", "xcb", std::nullopt,
@@ -70,11 +71,21 @@ TEST(StartWithoutDisplay, EndsWithItsOwnLineAndTheStartFailureCode) {
         // A framebuffer platform on a machine whose framebuffer is missing
         // (or not the user's: QT_QPA_FB names one that cannot be opened).
         {"a framebuffer platform without its framebuffer", "linuxfb:fb=/nonexistent/fb0", ":97",
-         "nerq: cannot start: the Qt platform \"linuxfb\" has no screen to show windows on\n"},
+         "nerq: cannot start: the Qt platform \"linuxfb\" has no screen to show windows on\n",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const ChildRun run = RunChildIn(Environment(c.platform, c.display), NERQ_PROGRAM);
+        QProcessEnvironment environment = Environment(c.platform, c.display);
+        if (c.qtLeaks) {
+            // Qt's framebuffer platform never frees the input handlers that
+            // it makes as it comes up, whatever the program does; a leak
+            // check in a sanitizer build would fail the start for that.
+            const QString options = environment.value("ASAN_OPTIONS");
+            environment.insert("ASAN_OPTIONS",
+                               options + (options.isEmpty() ? "" : ":") + "detect_leaks=0");
+        }
+        const ChildRun run = RunChildIn(environment, NERQ_PROGRAM);
         ExpectRefusedWith(run, c.says);
         EXPECT_TRUE(run.out.empty()) << Joined(run.out);
     }

@@ -41,9 +41,9 @@ void RuntimeInit(int& argc, char** argv) {
     }
     // Qt is up, so a display that cannot show the windows ends the start
     // through the normal shut-down: the main routine finds the exception
-    // pending and takes none of its steps.
+    // pending, takes none of its steps and hands it to the unhandled-exception
+    // routine, which says why and sets the exit code.
     if (const std::optional<std::string> problem = DrawingProblem()) {
-        Quit(kCannotStartExitCode);
         SetPendingException(std::make_exception_ptr(DisplayException(*problem)));
         return;
     }

@@ -13,9 +13,9 @@ inline constexpr int kCannotStartExitCode = 3;
 // started, it says why on standard error and ends the process with
 // kCannotStartExitCode. Where the application comes up on a platform that
 // cannot show its windows (no screen, a display that cannot draw them), it
-// leaves a DisplayException pending and asks to quit with that code, so that
-// the start goes no further than the unhandled-exception routine, which says
-// why in one line, and still shuts down.
+// leaves a DisplayException pending, so that the start goes no further than
+// the unhandled-exception routine, which says why in one line and ends the
+// process with that code, and still shuts down.
 void RuntimeInit(int& argc, char** argv);
 
 // The event loop; returns when the application quits.

@@ -109,7 +109,7 @@ class StartOnXvfb : public testing::Test {
     }
     // The program on that server, with `settings` added to its environment.
     ChildRun Run(const QString& program, const std::map<QString, QString>& settings = {}) const {
-        QProcessEnvironment environment = Environment("xcb", server_->Display());
+        QProcessEnvironment environment = server_->ClientEnvironment();
         for (const auto& [name, value] : settings) {
             environment.insert(name, value);
         }

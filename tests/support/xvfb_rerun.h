@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QProcessEnvironment>
 #include <QString>
 
 #include <string>
@@ -23,12 +22,9 @@ inline void RerunOnXvfb(const std::string& filter) {
     if (server.Display().isEmpty()) {
         GTEST_SKIP() << "no display number free for Xvfb";
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("WAYLAND_DISPLAY");
-    environment.insert("QT_QPA_PLATFORM", "xcb");
-    environment.insert("DISPLAY", server.Display());
-    const ChildRun run = RunChildIn(environment, QCoreApplication::applicationFilePath(),
-                                    {QString::fromStdString("--gtest_filter=" + filter)});
+    const ChildRun run =
+        RunChildIn(server.ClientEnvironment(), QCoreApplication::applicationFilePath(),
+                   {QString::fromStdString("--gtest_filter=" + filter)});
     const std::string seen = Joined(run.out) + run.err;
     ASSERT_TRUE(run.finished) << seen;
     EXPECT_FALSE(run.crashed) << seen;

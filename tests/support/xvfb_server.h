@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,15 @@ class XvfbServer {
     static bool Installed() { return !QStandardPaths::findExecutable("Xvfb").isEmpty(); }
     // ":7", or empty when no server runs.
     const QString& Display() const { return display_; }
+    // This process's environment, made to show a child's windows on the
+    // server through Qt's X platform.
+    QProcessEnvironment ClientEnvironment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display_);
+        return environment;
+    }
 
   private:
     void Stop() {

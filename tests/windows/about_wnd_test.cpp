@@ -182,6 +182,7 @@ TEST_F(Splash, ALoneModifierLeavesItWhereItIs) {
         {Qt::Key_Hyper_L, "left Hyper"},
         {Qt::Key_Hyper_R, "right Hyper"},
         {Qt::Key_AltGr, "AltGr"},
+        {Qt::Key_Mode_switch, "Mode_switch (AltGr on many layouts)"},
         {Qt::Key_CapsLock, "Caps Lock"},
         {Qt::Key_NumLock, "Num Lock"},
         {Qt::Key_ScrollLock, "Scroll Lock"},

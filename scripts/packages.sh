@@ -8,6 +8,15 @@ program_packages=(
     fonts-dejavu-core               # an interface font, also for the offscreen platform
 )
 
+# What the tests need besides: GoogleTest, and what the tests that start the
+# program where a user would need, so that every one of them runs: a virtual
+# X display, and Qt's Wayland platform for a start without a compositor.
+test_packages=(
+    libgtest-dev libgmock-dev
+    xvfb
+    qt6-wayland
+)
+
 install_missing() {
     local missing=() package
     for package in "$@"; do

@@ -5,11 +5,14 @@
 // draws, scaled for a high-resolution screen or not, it runs.
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,19 +25,6 @@ namespace {
 
 constexpr int kCannotStart = 3;
 
-// `display` nothing: DISPLAY is not set at all.
-QProcessEnvironment Environment(const QString& platform, const std::optional<QString>& display) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("WAYLAND_DISPLAY");
-    environment.insert("QT_QPA_PLATFORM", platform);
-    if (display) {
-        environment.insert("DISPLAY", *display);
-    } else {
-        environment.remove("DISPLAY");
-    }
-    return environment;
-}
-
 // One line on standard error and the start-up failure code, never a signal
 // that leaves a core, and nothing on standard output.
 void ExpectRefusedWith(const ChildRun& run, const std::string& line) {
@@ -45,104 +35,94 @@ void ExpectRefusedWith(const ChildRun& run, const std::string& line) {
     EXPECT_TRUE(run.err.starts_with(line)) << run.err;
     // One line, and none of Qt's own about the platform.
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_TRUE(run.out.empty()) << Joined(run.out);
+}
+
+// An X display that no server answers here: neither its socket nor its lock
+// file is there, and the tests' own servers take the lowest free numbers.
+QString DisplayWithoutServer() {
+    int number = 97;
+    while (QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(number)) ||
+           QFileInfo::exists(QString("/tmp/.X%1-lock").arg(number))) {
+        ++number;
+    }
+    return ":" + QString::number(number);
 }
 
 // No window platform comes up, or one comes up without a screen, so the
 // process ends before the runtime does anything else.
 TEST(StartWithoutDisplay, EndsWithItsOwnLineAndTheStartFailureCode) {
+    const QString nowhere = DisplayWithoutServer();
     struct Case {
         const char* what;
         QString platform;
         std::optional<QString> display;
         std::string says;
-        bool qtLeaks = false;  // see below
     };
     const std::vector<Case> cases = {
         {"no DISPLAY", "xcb", std::nullopt,
          "nerq: cannot start: no X display is named (DISPLAY is not set)"},
         {"an empty DISPLAY", "xcb", "",
          "nerq: cannot start: no X display is named (DISPLAY is empty)"},
-        // No server answers there (the tests' own Xvfb servers take :7 to :9).
-        {"a display without a server", "xcb", ":97",
-         "nerq: cannot start: the X display \":97\" cannot be opened"},
-        {"an unknown platform", "bogus", ":97",
+        {"a display without a server", "xcb", nowhere,
+         "nerq: cannot start: the X display \"" + nowhere.toStdString() + "\" cannot be opened"},
+        {"an unknown platform", "bogus", nowhere,
          "nerq: cannot start: there is no Qt platform plugin \"bogus\"; Qt's platform plugins "
          "are: "},
         // A framebuffer platform on a machine whose framebuffer is missing
         // (or not the user's: QT_QPA_FB names one that cannot be opened).
-        {"a framebuffer platform without its framebuffer", "linuxfb:fb=/nonexistent/fb0", ":97",
-         "nerq: cannot start: the Qt platform \"linuxfb\" has no screen to show windows on\n",
-         true},
+        {"a framebuffer platform without its framebuffer", "linuxfb:fb=/nonexistent/fb0", nowhere,
+         "nerq: cannot start: the Qt platform \"linuxfb\" has no screen to show windows on\n"},
     };
+    std::vector<ChildStart> starts;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QProcessEnvironment environment = Environment(c.platform, c.display);
-        if (c.qtLeaks) {
-            // Qt's framebuffer platform never frees the input handlers that
-            // it makes as it comes up, whatever the program does; a leak
-            // check in a sanitizer build would fail the start for that.
-            const QString options = environment.value("ASAN_OPTIONS");
-            environment.insert("ASAN_OPTIONS",
-                               options + (options.isEmpty() ? "" : ":") + "detect_leaks=0");
-        }
-        const ChildRun run = RunChildIn(environment, NERQ_PROGRAM);
-        ExpectRefusedWith(run, c.says);
-        EXPECT_TRUE(run.out.empty()) << Joined(run.out);
+        starts.push_back({XEnvironment(c.platform, c.display), NERQ_PROGRAM});
+    }
+    const std::vector<ChildRun> runs = RunChildrenIn(starts);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        ExpectRefusedWith(runs[i], cases[i].says);
     }
 }
 
-// Starts on an X display of the test's own, a virtual one of the colour
-// depth that the test asks for. Where Xvfb is missing, or no display number
-// is free, there is nothing to start on.
-class StartOnXvfb : public testing::Test {
-  protected:
-    void SetUp() override {
-        if (!XvfbServer::Installed()) {
-            GTEST_SKIP() << "Xvfb is not installed";
-        }
+// The program on `server`, with `settings` added to its environment.
+ChildStart On(const XvfbServer& server, const QString& program,
+              const std::map<QString, QString>& settings = {}) {
+    QProcessEnvironment environment = server.ClientEnvironment();
+    for (const auto& [name, value] : settings) {
+        environment.insert(name, value);
     }
-    // A new server, in place of the last; nothing where none could start.
-    const XvfbServer* Server(int depth) {
-        server_.reset();
-        server_.emplace(depth);
-        return server_->Display().isEmpty() ? nullptr : &*server_;
+    return {environment, program};
+}
+
+// An X display of 8-bit colour, scaled for a high-resolution screen or not:
+// Qt comes up but cannot draw there, so the start ends with one line,
+// without a window or the event loop, and still shuts down. Each start has
+// a server of its own (a server ends with its last client); they all run at
+// once.
+TEST(StartOnXvfb, RefusesADisplayOfTooFewColoursAndStillShutsDown) {
+    const auto servers = XvfbServer::Several({8, 8, 8});
+    for (const auto& server : servers) {
+        REQUIRE_RUNNING(*server);
     }
-    // The program on that server, with `settings` added to its environment.
-    ChildRun Run(const QString& program, const std::map<QString, QString>& settings = {}) const {
-        QProcessEnvironment environment = server_->ClientEnvironment();
-        for (const auto& [name, value] : settings) {
-            environment.insert(name, value);
-        }
-        return RunChildIn(environment, program);
+    const std::vector<ChildRun> runs = RunChildrenIn({
+        On(*servers[0], NERQ_PROGRAM),
+        On(*servers[1], NERQ_PROGRAM, {{"QT_SCALE_FACTOR", "2"}}),
+        On(*servers[2], NERQ_DRIVEN),
+    });
+    for (const std::size_t i : {0u, 1u}) {
+        SCOPED_TRACE(i == 0 ? "not scaled" : "QT_SCALE_FACTOR=2");
+        const std::string says = "nerq: cannot start: the X display \"" +
+                                 servers[i]->Display().toStdString() +
+                                 "\" has 8-bit colour; windows need 15-bit colour or more\n";
+        ExpectRefusedWith(runs[i], says);
+        EXPECT_EQ(runs[i].err, says);
     }
 
-  private:
-    std::optional<XvfbServer> server_;
-};
-
-// An X display of 8-bit colour: Qt comes up but cannot draw there, so the
-// start ends with one line, without a window or the event loop, and still
-// shuts down.
-TEST_F(StartOnXvfb, RefusesADisplayOfTooFewColoursAndStillShutsDown) {
-    const XvfbServer* server = Server(8);
-    if (!server) {
-        GTEST_SKIP() << "no display number free for Xvfb";
-    }
-    const std::string says = "nerq: cannot start: the X display \"" +
-                             server->Display().toStdString() +
-                             "\" has 8-bit colour; windows need 15-bit colour or more\n";
-    const ChildRun refused = Run(NERQ_PROGRAM);
-    ExpectRefusedWith(refused, says);
-    EXPECT_EQ(refused.err, says);
-
-    // The server ends with its last client: a new one for the next start.
-    if (!Server(8)) {
-        GTEST_SKIP() << "no display number free for Xvfb";
-    }
     // Nothing between the initialisers and the shut-down: no object, no
     // window, no event loop. The classes that the initialisers register are
     // left out.
-    const ChildRun driven = Run(NERQ_DRIVEN);
+    const ChildRun& driven = runs[2];
     const std::string seen = Joined(driven.out) + driven.err;
     ASSERT_TRUE(driven.finished) << seen;
     EXPECT_FALSE(driven.crashed) << seen;
@@ -163,38 +143,59 @@ TEST_F(StartOnXvfb, RefusesADisplayOfTooFewColoursAndStillShutsDown) {
 
 // The whole program runs, its splash handing over to the simulator and the
 // menus answering, on 15-bit colour, the least that draws, and on a 24-bit
-// display however Qt is asked to scale for a high-resolution screen.
-TEST_F(StartOnXvfb, RunsOnEveryDisplayThatDrawsScaledOrNot) {
+// display however Qt is asked to scale for a high-resolution screen. One
+// start waits for the splash's own timer; the others, about the display
+// alone, hand over with a key once the splash is drawn.
+TEST(StartOnXvfb, RunsOnEveryDisplayThatDrawsScaledOrNot) {
     struct Case {
         int depth;
         std::map<QString, QString> settings;
         const char* ratio;  // the device pixel ratio that Qt then uses
+        bool byTimer = false;
     };
-    const Case cases[] = {
-        {15, {}, "1"},
+    const std::vector<Case> cases = {
+        {15, {}, "1", true},
         {24, {{"QT_SCALE_FACTOR", "2"}}, "2"},
         {24, {{"QT_SCALE_FACTOR", "1.5"}}, "1.5"},
         {24, {{"QT_SCREEN_SCALE_FACTORS", "2"}}, "2"},
         {24, {{"QT_FONT_DPI", "192"}}, "2"},
     };
+    std::vector<int> depths;
     for (const Case& c : cases) {
+        depths.push_back(c.depth);
+    }
+    const auto servers = XvfbServer::Several(depths);
+    for (const auto& server : servers) {
+        REQUIRE_RUNNING(*server);
+    }
+    std::vector<ChildStart> starts;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        std::map<QString, QString> settings = cases[i].settings;
+        if (!cases[i].byTimer) {
+            settings.emplace("NERQ_DRIVER_HAND_OVER", "key");
+        }
+        starts.push_back(On(*servers[i], NERQ_DRIVEN, settings));
+    }
+    const std::vector<ChildRun> runs = RunChildrenIn(starts);
+
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
         std::string what = std::to_string(c.depth) + "-bit";
         for (const auto& [name, value] : c.settings) {
             what += " " + name.toStdString() + "=" + value.toStdString();
         }
         SCOPED_TRACE(what);
-        if (!Server(c.depth)) {
-            GTEST_SKIP() << "no display number free for Xvfb";
-        }
-        const ChildRun ran = Run(NERQ_DRIVEN, c.settings);
+        const ChildRun& ran = runs[i];
         const std::string seen = Joined(ran.out) + ran.err;
         ASSERT_TRUE(ran.finished) << seen;
         EXPECT_FALSE(ran.crashed) << seen;
         EXPECT_EQ(ran.exitCode, 0) << seen;
-        EXPECT_EQ(MissingInOrder(ran.out, {"trace RuntimeRun", "loop started: AboutWnd.AboutWnd",
-                                           std::string("device pixel ratio: ") + c.ratio,
-                                           "handed over: ControlWnd.ControlWnd", "File > Quit",
-                                           "trace RuntimeExit"}),
+        EXPECT_EQ(MissingInOrder(
+                      ran.out,
+                      {"trace RuntimeRun", "loop started: AboutWnd.AboutWnd",
+                       std::string("device pixel ratio: ") + c.ratio,
+                       c.byTimer ? "at 3 s: AboutWnd.AboutWnd" : "splash drawn: AboutWnd.AboutWnd",
+                       "handed over: ControlWnd.ControlWnd", "File > Quit", "trace RuntimeExit"}),
                   "")
             << seen;
     }

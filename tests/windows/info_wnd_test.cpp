@@ -136,7 +136,7 @@ TEST_F(Info, TextIsReadOnlyAndNoTabStop) {
 
 // On X the middle click pastes for real: the text refuses it there too.
 TEST(InfoOnX, TextIsReadOnlyOnARealDisplay) {
-    RerunOnXvfb("Info.TextIsReadOnlyAndNoTabStop");
+    RerunOnXvfb({"Info.TextIsReadOnlyAndNoTabStop"});
 }
 
 // Before the Edit menu opens the information window switches Copy on, and

@@ -2,46 +2,38 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
+#include <mutex>
+#include <string_view>
 
+#include "framework/platform_failure_reasons.h"
 #include "framework/runtime.h"
 
 namespace fw {
 namespace {
 
-PlatformFailureWatch* active = nullptr;
+// Guards the active watch and everything in it, and where a message goes
+// that arrives when no watch is active any more: Qt may already have read
+// the watch's handler when the watch puts the previous one back.
+std::mutex watchMutex;
+PlatformFailureWatch* activeWatch = nullptr;
+QtMessageHandler handOnTo = nullptr;
 
-constexpr QLatin1String kNotFound("Could not find the Qt platform plugin ");
-constexpr QLatin1String kNotLoaded("Could not load the Qt platform plugin ");
-constexpr QLatin1String kNoConnection("could not connect to display ");
-constexpr QLatin1String kAvailable("Available platform plugins are: ");
-
-bool IsConnectionReport(const char* category, const QString& text) {
-    return category && QLatin1String(category) == QLatin1String("qt.qpa.xcb") &&
-           text.startsWith(kNoConnection);
-}
-
-// The first text in double quotes: the plugin's name in Qt's reports.
-QString Quoted(const QString& text) {
-    const qsizetype open = text.indexOf('"');
-    const qsizetype close = open < 0 ? -1 : text.indexOf('"', open + 1);
-    return close < 0 ? QString() : text.mid(open + 1, close - open - 1);
-}
-
-// The plugins that Qt lists in its fatal report, up to the closing full stop.
-QString AvailablePlugins(const QString& fatalText) {
-    const qsizetype at = fatalText.indexOf(kAvailable);
-    if (at < 0) {
-        return {};
+// The lines of raw output that the failure's reasons do not already say.
+void KeepRaw(std::string_view raw, const PlatformFailure& failure, std::string& kept) {
+    while (!raw.empty()) {
+        const std::size_t newline = raw.find('\n');
+        const std::size_t length = newline == std::string_view::npos ? raw.size() : newline + 1;
+        const std::string_view line = raw.substr(0, length);
+        if (newline == std::string_view::npos ||
+            !failure.ExplainsRawLine(line.substr(0, newline))) {
+            kept += line;
+        }
+        raw.remove_prefix(length);
     }
-    QString list = fatalText.mid(at + kAvailable.size()).trimmed();
-    if (list.endsWith('.')) {
-        list.chop(1);
-    }
-    return list;
 }
 
 }  // namespace
@@ -50,98 +42,136 @@ PlatformFailureWatch::PlatformFailureWatch(const char* argv0) {
     if (argv0 && *argv0) {
         programName_ = std::filesystem::path(argv0).filename().string();
     }
-    active = this;
+    const std::lock_guard<std::mutex> lock(watchMutex);
+    if (activeWatch) {
+        return;
+    }
+    watching_ = true;
+    capture_.emplace();
     previous_ = qInstallMessageHandler(&PlatformFailureWatch::Handle);
+    handOnTo = previous_;
+    activeWatch = this;
 }
 
 PlatformFailureWatch::~PlatformFailureWatch() {
+    if (!watching_) {
+        return;
+    }
+    const std::lock_guard<std::mutex> lock(watchMutex);
     qInstallMessageHandler(previous_);
-    active = nullptr;
-    // A platform came up: what Qt said on the way is ordinary talk.
-    for (const Held& message : held_) {
-        HandOn(message);
+    activeWatch = nullptr;
+    // A platform came up: what was said on the way is ordinary talk.
+    if (capture_->Active()) {
+        StderrCapture::Write(capture_->Finish());
+    } else {
+        for (const Said& message : said_) {
+            HandOn(message);
+        }
     }
 }
 
 void PlatformFailureWatch::Handle(QtMsgType type, const QMessageLogContext& context,
                                   const QString& text) {
-    PlatformFailureWatch& watch = *active;
-    if (type == QtFatalMsg) {
-        watch.Fail(context, text);
+    std::unique_lock<std::mutex> lock(watchMutex);
+    PlatformFailureWatch* const watch = activeWatch;
+    if (!watch) {
+        const QtMessageHandler to = handOnTo;
+        lock.unlock();
+        if (to) {
+            to(type, context, text);
+        }
+        return;
     }
-    const std::lock_guard<std::mutex> lock(watch.mutex_);
-    watch.held_.push_back({type, context.file ? context.file : "", context.line,
-                           context.function ? context.function : "",
-                           context.category ? context.category : "", text});
+    if (type == QtFatalMsg) {
+        watch->Fail(context, text);
+    }
+    watch->Take(type, context, text);
+}
+
+void PlatformFailureWatch::Take(QtMsgType type, const QMessageLogContext& context,
+                                const QString& text) {
+    if (discarded_) {
+        return;
+    }
+    Said& said = said_.emplace_back(
+        Said{type, context.file ? context.file : "", context.line,
+             context.function ? context.function : "",
+             context.category ? std::optional<std::string>(context.category) : std::nullopt, text});
+    // Handed on at once into the capture, where it keeps its place among
+    // what other libraries write.
+    if (capture_->Active()) {
+        said.begin = capture_->Size();
+        if (previous_) {
+            previous_(type, context, text);
+        }
+        said.end = capture_->Size();
+    }
 }
 
 void PlatformFailureWatch::Discard() {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    held_.clear();
+    const std::lock_guard<std::mutex> lock(watchMutex);
+    if (!watching_) {
+        return;
+    }
+    discarded_ = true;
+    capture_->Finish();
+    said_.clear();
 }
 
 void PlatformFailureWatch::Fail(const QMessageLogContext& context, const QString& fatalText) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    const Held* connection = nullptr;
-    for (const Held& message : held_) {
-        if (IsConnectionReport(message.category.c_str(), message.text)) {
-            connection = &message;
-        }
+    std::vector<QtReport> reports;
+    for (const Said& message : said_) {
+        reports.push_back({message.type, message.category.value_or(""), message.text});
     }
-    bool connectionExplained = false;
-    bool unknownPlugin = false;
-    QStringList reasons;
-    std::vector<const Held*> unexplained;
-    for (const Held& message : held_) {
-        const QString plugin = Quoted(message.text);
-        if (&message == connection) {
-            continue;
-        }
-        if (message.text.startsWith(kNotFound) && !plugin.isEmpty()) {
-            reasons << QString("there is no Qt platform plugin \"%1\"").arg(plugin);
-            unknownPlugin = true;
-        } else if (message.text.startsWith(kNotLoaded) && plugin == "xcb" && connection) {
-            const QString display = connection->text.mid(kNoConnection.size()).trimmed();
-            if (!display.isEmpty()) {
-                reasons << QString("the X display \"%1\" cannot be opened").arg(display);
-            } else if (qEnvironmentVariableIsSet("DISPLAY")) {
-                reasons << "no X display is named (DISPLAY is empty)";
-            } else {
-                reasons << "no X display is named (DISPLAY is not set)";
+    const PlatformFailure failure = ExplainPlatformFailure(reports, fatalText);
+    // What the watch cannot put in its own words goes out as it was written,
+    // so that nothing that explains the failure is lost.
+    if (capture_->Active()) {
+        const std::string captured = capture_->Finish();
+        StderrCapture::Write(Unexplained(captured, failure));
+    } else {
+        for (std::size_t i = 0; i < said_.size(); ++i) {
+            if (!failure.explained[i]) {
+                HandOn(said_[i]);
             }
-            connectionExplained = true;
-        } else if (message.text.startsWith(kNotLoaded) && !plugin.isEmpty()) {
-            reasons << QString("the Qt platform plugin \"%1\" could not be started").arg(plugin);
-        } else {
-            unexplained.push_back(&message);
         }
     }
-    if (connection && !connectionExplained) {
-        unexplained.insert(unexplained.begin(), connection);
-    }
-    // What the watch cannot put in its own words goes out as Qt wrote it, so
-    // that nothing that explains the failure is lost.
-    for (const Held* message : unexplained) {
-        HandOn(*message);
-    }
+    QStringList reasons = failure.reasons;
     if (reasons.isEmpty()) {
-        previous_(QtCriticalMsg, context, fatalText);
+        if (previous_) {
+            previous_(QtCriticalMsg, context, fatalText);
+        }
         reasons << "Qt could not bring up its window platform";
     }
-    const QString available = AvailablePlugins(fatalText);
-    if (unknownPlugin && !available.isEmpty()) {
-        reasons << "Qt's platform plugins are: " + available;
-    }
     const std::string prefix = programName_.empty() ? "" : programName_ + ": ";
-    std::cout.flush();
-    std::cerr << prefix << "cannot start: " << reasons.join("; ").toStdString() << std::endl;
     std::fflush(nullptr);
+    StderrCapture::Write(prefix + "cannot start: " + reasons.join("; ").toStdString() + "\n");
     std::_Exit(kCannotStartExitCode);
 }
 
-void PlatformFailureWatch::HandOn(const Held& message) const {
+std::string PlatformFailureWatch::Unexplained(const std::string& captured,
+                                              const PlatformFailure& failure) const {
+    std::string kept;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < said_.size(); ++i) {
+        const std::size_t begin = std::clamp(said_[i].begin, at, captured.size());
+        const std::size_t end = std::clamp(said_[i].end, begin, captured.size());
+        KeepRaw(std::string_view(captured).substr(at, begin - at), failure, kept);
+        if (!failure.explained[i]) {
+            kept.append(captured, begin, end - begin);
+        }
+        at = end;
+    }
+    KeepRaw(std::string_view(captured).substr(at), failure, kept);
+    return kept;
+}
+
+void PlatformFailureWatch::HandOn(const Said& message) const {
+    if (!previous_) {
+        return;
+    }
     const QMessageLogContext context(message.file.c_str(), message.line, message.function.c_str(),
-                                     message.category.c_str());
+                                     message.category ? message.category->c_str() : nullptr);
     previous_(message.type, context, message.text);
 }
 

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstddef>
@@ -76,12 +78,64 @@ TEST(StartWithoutDisplay, EndsWithItsOwnLineAndTheStartFailureCode) {
     };
     std::vector<ChildStart> starts;
     for (const Case& c : cases) {
-        starts.push_back({XEnvironment(c.platform, c.display), NERQ_PROGRAM});
+        starts.push_back({PlatformEnvironment(c.platform, c.display), NERQ_PROGRAM});
     }
     const std::vector<ChildRun> runs = RunChildrenIn(starts);
     for (std::size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(cases[i].what);
         ExpectRefusedWith(runs[i], cases[i].says);
+    }
+}
+
+// Where Qt's Wayland platform is installed and no compositor runs, the
+// start is refused in the same one line, whether or not there is a runtime
+// directory to look for a compositor in.
+TEST(StartWithoutDisplay, EndsWithItsOwnLineWhereNoWaylandCompositorRuns) {
+    const QString plugin =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqwayland-generic.so";
+    if (!QFileInfo::exists(plugin)) {
+        GTEST_SKIP() << "Qt's Wayland platform is not installed (" << plugin.toStdString() << ")";
+    }
+    const QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    struct Case {
+        const char* what;
+        QString platform;
+        std::map<QString, QString> settings;  // XDG_RUNTIME_DIR is not set otherwise
+        std::string says;
+    };
+    const std::vector<Case> cases = {
+        {"no display named",
+         "wayland",
+         {{"XDG_RUNTIME_DIR", runtime.path()}},
+         "nerq: cannot start: the Wayland display \"wayland-0\" cannot be opened\n"},
+        {"a display named",
+         "wayland",
+         {{"XDG_RUNTIME_DIR", runtime.path()}, {"WAYLAND_DISPLAY", "nerq-nowhere"}},
+         "nerq: cannot start: the Wayland display \"nerq-nowhere\" cannot be opened\n"},
+        {"no runtime directory",
+         "wayland",
+         {},
+         "nerq: cannot start: no Wayland display can be reached (XDG_RUNTIME_DIR is not set)\n"},
+        {"the EGL platform, no runtime directory",
+         "wayland-egl",
+         {},
+         "nerq: cannot start: no Wayland display can be reached (XDG_RUNTIME_DIR is not set)\n"},
+    };
+    std::vector<ChildStart> starts;
+    for (const Case& c : cases) {
+        QProcessEnvironment environment = PlatformEnvironment(c.platform, std::nullopt);
+        environment.remove("XDG_RUNTIME_DIR");
+        for (const auto& [name, value] : c.settings) {
+            environment.insert(name, value);
+        }
+        starts.push_back({environment, NERQ_PROGRAM});
+    }
+    const std::vector<ChildRun> runs = RunChildrenIn(starts);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        ExpectRefusedWith(runs[i], cases[i].says);
+        EXPECT_EQ(runs[i].err, cases[i].says);
     }
 }
 

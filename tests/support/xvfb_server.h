@@ -16,10 +16,9 @@
 
 // This process's environment, made to bring a child up on Qt's `platform`
 // with `display` as its X display (DISPLAY not set at all where there is
-// none): no Wayland display of a desktop that runs the tests can draw the
-// child elsewhere.
-inline QProcessEnvironment XEnvironment(const QString& platform,
-                                        const std::optional<QString>& display) {
+// none), and with no Wayland display of a desktop that runs the tests.
+inline QProcessEnvironment PlatformEnvironment(const QString& platform,
+                                               const std::optional<QString>& display) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("QT_QPA_PLATFORM", platform);
@@ -72,7 +71,7 @@ class XvfbServer {
     const std::string& Problem() const { return problem_; }
     // This process's environment, made to show a child's windows on the
     // server through Qt's X platform.
-    QProcessEnvironment ClientEnvironment() const { return XEnvironment("xcb", display_); }
+    QProcessEnvironment ClientEnvironment() const { return PlatformEnvironment("xcb", display_); }
 
   private:
     XvfbServer() = default;

@@ -46,7 +46,6 @@ PlatformFailureWatch::PlatformFailureWatch(const char* argv0) {
     if (activeWatch) {
         return;
     }
-    watching_ = true;
     capture_.emplace();
     previous_ = qInstallMessageHandler(&PlatformFailureWatch::Handle);
     handOnTo = previous_;
@@ -54,7 +53,7 @@ PlatformFailureWatch::PlatformFailureWatch(const char* argv0) {
 }
 
 PlatformFailureWatch::~PlatformFailureWatch() {
-    if (!watching_) {
+    if (!capture_) {
         return;
     }
     const std::lock_guard<std::mutex> lock(watchMutex);
@@ -110,7 +109,7 @@ void PlatformFailureWatch::Take(QtMsgType type, const QMessageLogContext& contex
 
 void PlatformFailureWatch::Discard() {
     const std::lock_guard<std::mutex> lock(watchMutex);
-    if (!watching_) {
+    if (!capture_) {
         return;
     }
     discarded_ = true;

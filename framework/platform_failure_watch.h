@@ -70,10 +70,11 @@ class PlatformFailureWatch {
     std::string Unexplained(const std::string& captured, const PlatformFailure& failure) const;
 
     std::string programName_;
-    bool watching_ = false;
     QtMessageHandler previous_ = nullptr;
-    // Without a capture, Qt's messages are held here and handed on at the end.
+    // Made only by the one watch that watches: a nested one has none.
     std::optional<StderrCapture> capture_;
+    // Where the capture is not active, Qt's messages are held here and
+    // handed on at the end.
     std::vector<Said> said_;
     bool discarded_ = false;
 };
